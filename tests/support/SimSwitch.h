@@ -1,0 +1,59 @@
+#pragma once
+// Test fixture: one simulated Sorvane switch (sim/sorvane-sim) on its own loopback address and
+// port, started for a test or a suite and stopped by its pid. Parallel test programs never share
+// an agent.
+
+#include <string>
+#include <vector>
+
+#include <sys/types.h>
+
+// Credentials every simulated switch accepts.
+namespace SimCredentials {
+inline constexpr const char* ReadCommunity = "tarnel";
+inline constexpr const char* WriteCommunity = "quostem";
+// USM users (SNMPv3); pass phrases are the same for every user that has them.
+inline constexpr const char* NoAuthUser = "noauth";      // noAuthNoPriv
+inline constexpr const char* Md5AuthUser = "md5auth";    // authNoPriv, HMAC-MD5-96
+inline constexpr const char* ShaAuthUser = "shaauth";    // authNoPriv, HMAC-SHA-96
+inline constexpr const char* Md5PrivUser = "md5priv";    // authPriv, MD5 + DES
+inline constexpr const char* ShaPrivUser = "shapriv";    // authPriv, SHA + DES
+inline constexpr const char* AuthPassword = "sorvaneauth";
+inline constexpr const char* PrivPassword = "sorvanepriv";
+} // namespace SimCredentials
+
+struct SimSwitchOptions {
+    std::string model = "Kb";              // Ka, Kb, Kc or Kd
+    std::vector<std::string> extraArgs;    // further sorvane-sim arguments (--data FILE, ...)
+};
+
+class SimSwitch {
+public:
+    explicit SimSwitch(const SimSwitchOptions& options = {});
+    ~SimSwitch();
+    SimSwitch(const SimSwitch&) = delete;
+    SimSwitch& operator=(const SimSwitch&) = delete;
+
+    const std::string& Address() const { return address_; } // "127.0.0.x"
+    int Port() const { return port_; }
+    std::string Endpoint() const;                            // "udp:127.0.0.x:port"
+    pid_t Pid() const { return pid_; }
+    const std::string& StateDir() const { return stateDir_; }
+
+    // Fault injection through the agent's control channel; returns the agent's reply.
+    // Commands: "delay <ms>", "drop <n>", "error <oid-prefix> <status>", "silence on|off",
+    // "reset" (clears every fault).
+    std::string Control(const std::string& command);
+
+    void Stop();
+    void Restart(); // same address, port and state directory (engine boots persist)
+
+private:
+    void Start();
+
+    SimSwitchOptions options_;
+    std::string address_;
+    int port_ = 0;
+    pid_t pid_ = -1;
+    std::string stateDir_;
+};
