@@ -45,15 +45,22 @@ public:
     void Clear();
 
     int Kind() const { return kind_; }
+    bool CaseSensitive() const { return caseSensitive_; }
     int Count() const { return static_cast<int>(items_.size()); }
     const Entry& Item(int index) const { return items_[static_cast<std::size_t>(index)]; }
 
+    // Display texts and text values compare without regard to letter case (unless the list was
+    // built case-sensitive); kind-1 values compare as 32-bit integers. A text that no item has
+    // gives -1 from the finds and passes through the translations unchanged.
     int FindByText(const std::string& text) const;
     int FindByValue(const std::string& text) const;
     std::string ValueToText(const std::string& value) const;
     std::string TextToValue(const std::string& text) const;
 
 private:
+    bool Matches(const std::string& a, const std::string& b) const;
+
     int kind_ = 0;
+    bool caseSensitive_ = false;
     std::vector<Entry> items_;
 };

@@ -1,0 +1,29 @@
+#pragma once
+// The exceptions of the framework. Building a request (address, PDU, index, value conversion)
+// and the other failures of the framework's own raise Exception with the message text and the
+// negative code as its help context; failed SNMP exchanges are results, never exceptions.
+
+#include <exception>
+#include <string>
+#include <utility>
+
+class Exception : public std::exception {
+public:
+    explicit Exception(std::string message, int helpContext = 0)
+        : message_(std::move(message)), helpContext_(helpContext) {}
+
+    const char* what() const noexcept override { return message_.c_str(); }
+    const std::string& Message() const noexcept { return message_; }
+    // The framework's code (-1, -2, -501 ... -528) for its own failures, 0 otherwise.
+    int HelpContext() const noexcept { return helpContext_; }
+
+private:
+    std::string message_;
+    int helpContext_;
+};
+
+// A text that does not convert to a number or a date-time value.
+class EConvertError : public Exception {
+public:
+    using Exception::Exception;
+};
