@@ -26,13 +26,9 @@ int HexDigitValue(char c)
     return -1;
 }
 
-// Reads an integer of the given width in the class library's way; false for anything but a
-// complete number in range.
-template <typename Signed>
-bool ParseInteger(const std::string& text, Signed& out)
+// Leading blanks and an optional sign; i is left on the first character after them.
+bool SkipBlanksAndSign(const std::string& text, std::size_t& i)
 {
-    using Unsigned = std::make_unsigned_t<Signed>;
-    std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
     bool negative = false;
@@ -40,6 +36,17 @@ bool ParseInteger(const std::string& text, Signed& out)
         negative = text[i] == '-';
         ++i;
     }
+    return negative;
+}
+
+// Reads an integer of the given width in the class library's way; false for anything but a
+// complete number in range.
+template <typename Signed>
+bool ParseInteger(const std::string& text, Signed& out)
+{
+    using Unsigned = std::make_unsigned_t<Signed>;
+    std::size_t i = 0;
+    const bool negative = SkipBlanksAndSign(text, i);
     bool hex = false;
     if (i < text.size() && text[i] == '$') {
         hex = true;
@@ -291,13 +298,7 @@ double ReadReal(const std::string& text)
 std::int64_t ReadDecimal(const std::string& text)
 {
     std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    const bool negative = SkipBlanksAndSign(text, i);
     std::uint64_t magnitude = 0;
     constexpr std::uint64_t limit = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
     for (; i < text.size() && IsDigit(text[i]); ++i) {

@@ -9,6 +9,14 @@ namespace {
 
 bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
+bool AllHexDigits(const std::string& text)
+{
+    for (char c : text)
+        if (!IsHexDigit(c))
+            return false;
+    return true;
+}
+
 std::vector<std::string> Split(const std::string& text, char separator)
 {
     std::vector<std::string> parts;
@@ -74,25 +82,14 @@ bool IsMulticastIPv4Text(const std::string& text)
 
 bool IsValidIPv6HexText(const std::string& text)
 {
-    if (text.size() != 32)
-        return false;
-    for (char c : text)
-        if (!IsHexDigit(c))
-            return false;
-    return true;
+    return text.size() == 32 && AllHexDigits(text);
 }
 
 bool IsValidMACText(const std::string& text)
 {
     const char separator = text.find('-') != std::string::npos ? '-' : text.find('.') != std::string::npos ? '.' : '\0';
-    if (separator == '\0') {
-        if (text.size() != 12)
-            return false;
-        for (char c : text)
-            if (!IsHexDigit(c))
-                return false;
-        return true;
-    }
+    if (separator == '\0')
+        return text.size() == 12 && AllHexDigits(text);
     const std::vector<std::string> groups = Split(text, separator);
     if (groups.size() != 6)
         return false;
