@@ -48,6 +48,9 @@ public:
     void Stop();
     void Restart(); // same address, port and state directory (engine boots persist)
 
+    // A data file of tests/support/data, for SimSwitchOptions::extraArgs ("--data", path).
+    static std::string DataFile(const std::string& name);
+
 private:
     void Start();
 
