@@ -12,6 +12,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <vector>
@@ -293,6 +294,8 @@ int RunAgent(const AgentOptions& options, DataModel& model)
     // Configuration in the state directory itself, persistent data (engine boots, users) below it.
     setenv("SNMPCONFPATH", options.stateDir.c_str(), 1);
     const std::string persistDir = options.stateDir + "/persist";
+    std::error_code ec;
+    std::filesystem::create_directories(persistDir + "/cert_indexes", ec); // else Net-SNMP reports creating them
     netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, persistDir.c_str());
     netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, options.stateDir.c_str());
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_ROLE, 0); // master agent

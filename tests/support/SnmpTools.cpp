@@ -10,32 +10,33 @@
 
 namespace {
 
-const std::string& PrivateDirectory()
-{
-    static const std::string dir = [] {
+// The tools' persistent directory, removed when the test program ends.
+class PrivateDirectory {
+public:
+    PrivateDirectory()
+    {
         std::string pattern = (std::filesystem::temp_directory_path() / "sorvane-tools-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr)
             throw std::runtime_error("cannot create a directory for the SNMP tools");
-        return pattern;
-    }();
-    return dir;
-}
-
-// Removes the private directory when the test program ends.
-struct DirectoryCleanup {
-    ~DirectoryCleanup()
+        path_ = pattern;
+    }
+    ~PrivateDirectory()
     {
         std::error_code ec;
-        std::filesystem::remove_all(PrivateDirectory(), ec);
+        std::filesystem::remove_all(path_, ec);
     }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
 };
 
 } // namespace
 
 ToolResult RunSnmpTool(const std::string& tool, const std::vector<std::string>& args)
 {
-    static DirectoryCleanup cleanup;
-    const std::string& dir = PrivateDirectory();
+    static const PrivateDirectory directory;
+    const std::string& dir = directory.Path();
     std::vector<std::string> all = {tool, "-On"};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
