@@ -682,18 +682,19 @@ void Snmp::Impl::Complete(std::uint64_t token, int reason, std::optional<Pdu> an
         FinishDiscovery(session, reason, ex.discoveredEngine);
         return;
     }
-    if (session.key.version == SNMP_VERSION_3 && !session.engineId.empty()) {
-        if (reason == SNMPv3_USM_UNKNOWN_ENGINEID) {
-            // The agent's engine id changed: discover it again with the next exchange.
-            EngineIds().erase(session.key.peer);
-            session.engineId.clear();
-        } else if (reason == SNMP_CLASS_TIMEOUT) {
-            // An agent that restarted with the same boots and a lower time answers outside the
-            // cached time window, and Net-SNMP drops those answers: forget the engine's time so
-            // the next exchange takes it from the agent's notInTimeWindow report.
-            set_enginetime(reinterpret_cast<const u_char*>(session.engineId.data()),
-                           static_cast<u_int>(session.engineId.size()), 0, 0, TRUE);
-        }
+    if (session.key.version == SNMP_VERSION_3 && !session.engineId.empty() &&
+        (reason == SNMPv3_USM_UNKNOWN_ENGINEID || reason == SNMP_CLASS_TIMEOUT)) {
+        // Net-SNMP drops, unseen, the answers of an agent that restarted with another engine id
+        // (its user is unknown for that engine) or with the same boots and a lower time (outside
+        // the cached time window), and every exchange would time out. Forget the engine and its
+        // time: the next exchange discovers the engine again and takes the time from the
+        // agent's notInTimeWindow report.
+        set_enginetime(reinterpret_cast<const u_char*>(session.engineId.data()),
+                       static_cast<u_int>(session.engineId.size()), 0, 0, TRUE);
+        EngineIds().erase(session.key.peer);
+        for (const auto& other : sessions)
+            if (other->key.peer == session.key.peer && !other->discovering)
+                other->engineId.clear();
     }
 
     Pdu& pdu = answer ? *answer : ex.pdu;
