@@ -1,0 +1,6 @@
+#include "snmp/SnmpSettings.h"
+
+MvSNMPDevice DefaultDevice;
+MvSNMPScope DefaultScope;
+MvSNMPSecurity DefaultSecurity;
+int DefaultTimeout = 0;
