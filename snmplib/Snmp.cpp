@@ -418,7 +418,6 @@ AgentSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
     settings.timeout = static_cast<long>(key.timeout) * 10000L;   // hundredths to microseconds
     if (key.version == SNMP_VERSION_3) {
         settings.securityModel = SNMP_SEC_MODEL_USM;
-        // The engine id is discovered here, asynchronously; Net-SNMP's own probe blocks.
         settings.flags |= SNMP_FLAGS_DONT_PROBE;
     }
     session->handle = snmp_sess_open(&settings);
@@ -426,7 +425,11 @@ AgentSession* Snmp::Impl::SessionFor(const SnmpTarget& target, int& status)
         status = settings.s_snmp_errno == SNMPERR_BAD_ADDRESS ? SNMP_CLASS_INVALID_ADDRESS : SNMP_CLASS_TL_FAILED;
         return nullptr;
     }
-    snmp_sess_session(session->handle)->myvoid = session.get();
+    netsnmp_session* opened = snmp_sess_session(session->handle);
+    opened->myvoid = session.get();
+    // The engine id is discovered here, asynchronously: Net-SNMP's own probe at the first send
+    // blocks until the agent answers. Opening the session clears the flag again.
+    opened->flags |= SNMP_FLAGS_DONT_PROBE;
     session->fd = snmp_sess_transport(session->handle)->sock;
     if (key.version == SNMP_VERSION_3) {
         const auto known = EngineIds().find(key.peer);
