@@ -292,7 +292,9 @@ int RunAgent(const AgentOptions& options, DataModel& model)
     // Everything Net-SNMP reads or writes stays in the state directory; no MIB files are parsed.
     setenv("MIBS", "", 1);
     // Configuration in the state directory itself, persistent data (engine boots, users) below it.
-    setenv("SNMPCONFPATH", options.stateDir.c_str(), 1);
+    // (SNMPCONFPATH would hide the persistent directory from Net-SNMP.)
+    unsetenv("SNMPCONFPATH");
+    unsetenv("SNMP_PERSISTENT_FILE");
     const std::string persistDir = options.stateDir + "/persist";
     std::error_code ec;
     std::filesystem::create_directories(persistDir + "/cert_indexes", ec); // else Net-SNMP reports creating them

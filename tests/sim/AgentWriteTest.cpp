@@ -1,0 +1,118 @@
+// SET on the simulated switch through snmpset: row creation and deletion, all-or-nothing
+// multi-binding SETs and the error-status of each kind of bad binding per SNMP version.
+#include "support/SimSwitch.h"
+#include "support/SnmpTools.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string Rows = "1.3.6.1.3.4242.7.1"; // RowStatus table: .2 name, .3 number, .4 status
+
+class SimAgentWrite : public testing::Test {
+protected:
+    SimSwitch sim{{"Kb", {"--data", SimSwitch::DataFile("tables.dat")}}};
+
+    ToolResult Set(const std::string& security, const std::vector<std::string>& bindings)
+    {
+        std::vector<std::string> args = SimSecurityArgs(security);
+        args.insert(args.end(), {"-t", "2", "-r", "0", sim.Endpoint()});
+        args.insert(args.end(), bindings.begin(), bindings.end());
+        return RunSnmpTool("snmpset", args);
+    }
+    std::string Walk(const std::string& oid)
+    {
+        return RunSnmpTool("snmpwalk", {"-v2c", "-c", SimCredentials::ReadCommunity, sim.Endpoint(), oid}).output;
+    }
+};
+
+TEST_F(SimAgentWrite, CreateAndGoWithColumnsInAnyOrderThenDestroy)
+{
+    // The columns come before the status in the PDU.
+    ToolResult r = Set("v2c-write", {Rows + ".3.5", "i", "55", Rows + ".2.5", "s", "fifth", Rows + ".4.5", "i", "4"});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    std::string table = Walk(Rows);
+    EXPECT_NE(table.find(".7.1.1.5 = INTEGER: 5"), std::string::npos) << table; // index column filled in
+    EXPECT_NE(table.find(".7.1.2.5 = STRING: \"fifth\""), std::string::npos) << table;
+    EXPECT_NE(table.find(".7.1.3.5 = INTEGER: 55"), std::string::npos) << table;
+    EXPECT_NE(table.find(".7.1.4.5 = INTEGER: 1"), std::string::npos) << table;   // active
+
+    // A second createAndGo on the same row is inconsistent.
+    r = Set("v2c-write", {Rows + ".4.5", "i", "4"});
+    EXPECT_NE(r.output.find("inconsistentValue"), std::string::npos) << r.output;
+
+    // destroy removes the row even with another column in the same PDU.
+    r = Set("authPriv-SHA-DES", {Rows + ".2.5", "s", "ignored", Rows + ".4.5", "i", "6"});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    table = Walk(Rows);
+    EXPECT_EQ(table.find(".5 = "), std::string::npos) << table;
+    EXPECT_NE(table.find(".7.1.2.1 = STRING: \"existing\""), std::string::npos) << table;
+}
+
+TEST_F(SimAgentWrite, CreateAndWaitLeavesTheRowNotInServiceWithDefaultsUntilActive)
+{
+    ASSERT_EQ(Set("v2c-write", {Rows + ".4.9", "i", "5"}).exitCode, 0);
+    std::string table = Walk(Rows);
+    EXPECT_NE(table.find(".7.1.2.9 = STRING: \"new\""), std::string::npos) << table;
+    EXPECT_NE(table.find(".7.1.4.9 = INTEGER: 2"), std::string::npos) << table;
+    ASSERT_EQ(Set("v2c-write", {Rows + ".4.9", "i", "1"}).exitCode, 0);
+    EXPECT_NE(Walk(Rows).find(".7.1.4.9 = INTEGER: 1"), std::string::npos);
+}
+
+TEST_F(SimAgentWrite, TableWithItsOwnStatusValuesAddsAndDeletes)
+{
+    const std::string routes = "1.3.6.1.3.4242.8.1"; // 1 valid, 2 invalid
+    ASSERT_EQ(Set("v2c-write", {routes + ".2.10.2.0.0", "a", "10.0.0.1", routes + ".3.10.2.0.0", "i", "1"}).exitCode, 0);
+    std::string table = Walk(routes);
+    EXPECT_NE(table.find(".8.1.1.10.2.0.0 = IpAddress: 10.2.0.0"), std::string::npos) << table;
+    EXPECT_NE(table.find(".8.1.2.10.2.0.0 = IpAddress: 10.0.0.1"), std::string::npos) << table;
+    ASSERT_EQ(Set("v2c-write", {routes + ".3.10.1.0.0", "i", "2"}).exitCode, 0);
+    table = Walk(routes);
+    EXPECT_EQ(table.find("10.1.0.0 ="), std::string::npos) << table;
+}
+
+TEST_F(SimAgentWrite, OneBadBindingChangesNothingAndNamesItsError)
+{
+    struct Case {
+        std::vector<std::string> bad;
+        const char* v2Error;
+        const char* v1Error;
+    };
+    const std::vector<Case> cases = {
+        {{"1.3.6.1.3.4242.6.2.0", "s", std::string(33, 'x')}, "wrongLength", "badValue"},
+        {{"1.3.6.1.3.4242.6.1.0", "s", "text"}, "wrongType", "badValue"},
+        {{"1.3.6.1.3.4242.6.8.0", "i", "3"}, "wrongValue", "badValue"},             // enum 1,2
+        {{"1.3.6.1.2.1.1.2.0", "o", "1.3.6.1"}, "notWritable", "noSuchName"},       // read-only
+        {{"1.3.6.1.3.4242.77.0", "i", "1"}, "notWritable", "noSuchName"},           // no such object
+        {{Rows + ".2.42", "s", "orphan"}, "noCreation", "noSuchName"},              // no row, no status
+        {{Rows + ".4.1", "i", "4"}, "inconsistentValue", "badValue"},               // row exists
+        {{Rows + ".4.1", "i", "3"}, "wrongValue", "badValue"},                      // notReady cannot be set
+    };
+    const std::vector<std::string> good = {"1.3.6.1.3.4242.6.1.0", "i", "77", Rows + ".4.30", "i", "4"};
+    for (const Case& c : cases) {
+        for (const auto& [security, expected] : {std::pair{"v2c-write", c.v2Error}, std::pair{"v1-write", c.v1Error}}) {
+            std::vector<std::string> bindings = good;
+            bindings.insert(bindings.end(), c.bad.begin(), c.bad.end());
+            const ToolResult r = Set(security, bindings);
+            EXPECT_NE(r.exitCode, 0) << c.bad[0];
+            EXPECT_NE(r.output.find(expected), std::string::npos) << security << " " << c.bad[0] << ": " << r.output;
+            EXPECT_NE(r.output.find("Failed object: ." + c.bad[0]), std::string::npos) << r.output;
+        }
+    }
+    const std::string after = Walk("1.3.6.1.3.4242");
+    EXPECT_NE(after.find(".6.1.0 = INTEGER: 5"), std::string::npos) << after;
+    EXPECT_EQ(after.find(".7.1.4.30"), std::string::npos) << after;
+}
+
+TEST_F(SimAgentWrite, ReadCommunityCannotWrite)
+{
+    ToolResult r = Set("v2c", {"1.3.6.1.3.4242.6.1.0", "i", "7"});
+    EXPECT_NE(r.output.find("noAccess"), std::string::npos) << r.output;
+    r = Set("v1", {"1.3.6.1.3.4242.6.1.0", "i", "7"});
+    EXPECT_NE(r.output.find("readOnly"), std::string::npos) << r.output;
+    r = Set("v1-write", {"1.3.6.1.3.4242.6.1.0", "i", "7", "1.3.6.1.3.4242.6.3.0", "a", "10.9.8.7"});
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(Walk("1.3.6.1.3.4242.6.3").find("IpAddress: 10.9.8.7"), std::string::npos);
+}
+
+} // namespace
