@@ -19,6 +19,8 @@ public:
         if (mkdtemp(pattern.data()) == nullptr)
             throw std::runtime_error("cannot create a directory for the SNMP tools");
         path_ = pattern;
+        std::error_code ec;
+        std::filesystem::create_directories(path_ + "/cert_indexes", ec); // else the tools report creating it
     }
     ~PrivateDirectory()
     {
@@ -37,7 +39,9 @@ ToolResult RunSnmpTool(const std::string& tool, const std::vector<std::string>& 
 {
     static const PrivateDirectory directory;
     const std::string& dir = directory.Path();
-    std::vector<std::string> all = {tool, "-On"};
+    std::vector<std::string> all = {tool};
+    if (tool != "snmptable") // snmptable needs object names for its columns
+        all.push_back("-On");
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& a : all)

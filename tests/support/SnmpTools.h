@@ -1,6 +1,7 @@
 #pragma once
 // Net-SNMP's command-line tools (snmpget, snmpwalk, snmpset, snmptable, ...) for tests: numeric
-// output, no MIB files, and their persistent files in a private directory, so parallel tests
+// OIDs (-On; not for snmptable, whose column headings need names), no MIB files unless the
+// arguments load some, and their persistent files in a private directory, so parallel tests
 // neither share nor write Net-SNMP state of the machine.
 
 #include <string>
