@@ -1,0 +1,232 @@
+#include "snmp/ValueCodec.h"
+
+#include "snmp/Convert.h"
+#include "snmp/OctetText.h"
+#include "snmp/SnmpError.h"
+#include "snmp/ValueTypes.h"
+#include "snmp/VarDescriptor.h"
+#include "snmplib/Vb.h"
+
+#include <cstring>
+
+namespace {
+
+std::string OctetsOf(const Vb& vb)
+{
+    OctetStr octets;
+    vb.get_value(octets);
+    return octets.get_string();
+}
+
+// The first eight octets as a little-endian IEEE double; missing octets read as 0.
+double LittleEndianDouble(const std::string& octets)
+{
+    std::uint64_t bits = 0;
+    for (std::size_t i = 0; i < 8 && i < octets.size(); ++i)
+        bits |= static_cast<std::uint64_t>(static_cast<unsigned char>(octets[i])) << (8 * i);
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+OctetStr LittleEndianOctets(double value)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    std::string octets(8, '\0');
+    for (std::size_t i = 0; i < 8; ++i)
+        octets[i] = static_cast<char>(bits >> (8 * i) & 0xFF);
+    return OctetStr(std::move(octets));
+}
+
+std::string DottedQuad(const std::string& octets)
+{
+    std::string text;
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (i)
+            text.push_back('.');
+        text += std::to_string(static_cast<unsigned char>(octets[i]));
+    }
+    return text;
+}
+
+// The syntaxes whose empty value is an empty text rather than "(NULL)".
+bool KeepsEmptyValue(std::int32_t syntax)
+{
+    switch (syntax) {
+    case bitstr: case octetstr: case opaque: case macaddress: case ipv6address: case bitlist: case inetaddress:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+std::string VbToValueText(const Vb& vb, std::int32_t syntax)
+{
+    std::string text;
+    switch (syntax) {
+    case boolean: {
+        long value = 0;
+        vb.get_value(value);
+        text = value != 0 ? "true" : "false";
+        break;
+    }
+    case integer: {
+        long value = 0;
+        vb.get_value(value);
+        text = std::to_string(value);
+        break;
+    }
+    case bitstr:
+    case octetstr:
+    case opaque:
+    case bitlist:
+    case macaddress:
+    case ipv6address:
+        text = OctetsToHex(OctetsOf(vb));
+        break;
+    case null:
+        text = "(NULL)";
+        break;
+    case objectid: {
+        Oid value;
+        vb.get_value(value);
+        text = value.get_printable();
+        break;
+    }
+    case ipaddress:
+    case nsapaddr: {
+        IpAddress value;
+        vb.get_value(value);
+        text = value.get_printable();
+        break;
+    }
+    case counter:
+    case guage:
+    case uinteger: {
+        unsigned long value = 0;
+        vb.get_value(value);
+        text = std::to_string(value);
+        break;
+    }
+    case timeticks: {
+        TimeTicks value;
+        vb.get_value(value);
+        text = TimeTicksToText(value);
+        break;
+    }
+    case counter64: {
+        Counter64 value;
+        vb.get_value(value);
+        text = std::to_string(static_cast<std::uint64_t>(value));
+        break;
+    }
+    case syntax_double:
+        text = FloatToStr(LittleEndianDouble(OctetsOf(vb)));
+        break;
+    case datetime: {
+        const std::string octets = OctetsOf(vb);
+        text = MvDateTime::FromOctets(reinterpret_cast<const std::uint8_t*>(octets.data()), octets.size()).Format();
+        break;
+    }
+    case bcdatetime:
+        text = DateTimeToText(LittleEndianDouble(OctetsOf(vb)));
+        break;
+    case displaystr:
+        text = OctetsToPrintable(OctetsOf(vb));
+        break;
+    case inetaddress: {
+        const std::string octets = OctetsOf(vb);
+        if (octets.size() > 15 || (!octets.empty() && octets.size() < 4))
+            text = OctetsToHex(octets); // too short for an address: keep every octet
+        else if (!octets.empty())
+            text = DottedQuad(octets);
+        break;
+    }
+    default:
+        RaiseFrameworkError(MvCode::BadSyntax);
+    }
+    if (!KeepsEmptyValue(syntax) && vb.get_printable_value().empty())
+        text = syntax == displaystr ? "" : "(NULL)";
+    return text;
+}
+
+void ValueTextToVb(const std::string& text, std::int32_t syntax, Vb& vb)
+{
+    switch (syntax) {
+    case boolean: case integer: case bitstr: case octetstr: case null: case objectid: case ipaddress:
+    case counter: case guage: case timeticks: case opaque: case nsapaddr: case counter64: case uinteger:
+    case syntax_double: case macaddress: case datetime: case bcdatetime: case displaystr: case ipv6address:
+    case bitlist: case inetaddress:
+        break;
+    default:
+        RaiseFrameworkError(MvCode::BadSyntax);
+    }
+    if (text == "(NULL)") {
+        vb.set_null();
+        return;
+    }
+    switch (syntax) {
+    case boolean:
+        vb.set_value(SnmpInt32(text == "true" ? 1 : 0));
+        break;
+    case integer:
+        vb.set_value(SnmpInt32(static_cast<std::int32_t>(ReadDecimal(text))));
+        break;
+    case counter:
+    case guage:
+    case uinteger:
+        vb.set_value(Gauge32(static_cast<std::uint32_t>(ReadDecimal(text))));
+        break;
+    case bitstr:
+    case octetstr:
+    case opaque:
+    case bitlist:
+    case macaddress:
+    case ipv6address:
+        vb.set_value(OctetStr(HexToOctets(text)));
+        break;
+    case null:
+        vb.set_null();
+        break;
+    case objectid:
+        vb.set_value(Oid(text));
+        break;
+    case ipaddress:
+    case nsapaddr:
+        vb.set_value(IpAddress(text));
+        break;
+    case timeticks:
+        vb.set_value(TimeTicks(TimeTicksFromText(text)));
+        break;
+    case counter64:
+        vb.set_value(Counter64(ReadUnsignedDecimal(text)));
+        break;
+    case syntax_double:
+        vb.set_value(LittleEndianOctets(ReadReal(text)));
+        break;
+    case datetime: {
+        const auto wire = MvDateTime(text).ToOctets();
+        vb.set_value(OctetStr(wire.data(), wire.size()));
+        break;
+    }
+    case bcdatetime:
+        vb.set_value(LittleEndianOctets(StrToDateTime(text)));
+        break;
+    case displaystr:
+        vb.set_value(OctetStr(text));
+        break;
+    default: { // inetaddress
+        if (text.size() >= 32) {
+            vb.set_value(OctetStr(HexToOctets(text)));
+            break;
+        }
+        const IpAddress address(text);
+        const unsigned char none[4] = {0xFF, 0xFF, 0xFF, 0xFF};
+        vb.set_value(address.version() == 4 ? OctetStr(address.data(), 4) : OctetStr(none, 4));
+        break;
+    }
+    }
+}
