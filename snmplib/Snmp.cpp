@@ -759,9 +759,23 @@ void Snmp::Impl::Process(int waitMs)
 int Snmp::Impl::Blocking(int command, Pdu& pdu, const SnmpTarget& target)
 {
     SyncWait wait;
+    const std::uint64_t token = nextToken;   // the one Start gives this exchange
     const int status = Start(command, pdu, target, nullptr, 0, &wait);
     if (status != SNMP_CLASS_SUCCESS)
         return status;
+    // Another exchange's callback may throw out of the wait: its answer must then not reach
+    // this frame's SyncWait.
+    struct Abandon {
+        Impl& impl;
+        std::uint64_t token;
+        const SyncWait& wait;
+        ~Abandon()
+        {
+            const auto it = impl.live.find(token);
+            if (!wait.done && it != impl.live.end())
+                it->second.wait = nullptr;
+        }
+    } abandon{*this, token, wait};
     while (!wait.done)
         Process(kWaitSliceMs);
     if (wait.answer) {

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -374,6 +375,22 @@ TEST_F(ExchangeTest, BlockingWaitCompletesOtherOutstandingExchanges)
         EXPECT_EQ(a.reason, SNMP_CLASS_ASYNC_RESPONSE);
         EXPECT_EQ(a.pdu.get_vb(0).get_printable_value(), "10");
     }
+}
+
+TEST_F(ExchangeTest, ACallbackThrowingDuringABlockingWaitLeavesNothingBehind)
+{
+    auto target = MakeTarget(address_, kSimCredentials[1]);
+    Pdu async = PduFor(kSysObjectId);
+    const SnmpCallback throwing = [](int, Snmp*, Pdu&, SnmpTarget&, CallbackToken) {
+        throw std::runtime_error("handler failed");
+    };
+    ASSERT_EQ(snmp_.get(async, *target, throwing, 1), SNMP_CLASS_SUCCESS);
+    Pdu blocking = PduFor(kSysObjectId);
+    EXPECT_THROW(snmp_.get(blocking, *target), std::runtime_error);
+    // The abandoned exchange still completes, quietly.
+    EXPECT_TRUE(PumpUntil([this] { return snmp_.outstanding() == 0; }));
+    Pdu after = PduFor(kSysObjectId);
+    EXPECT_EQ(snmp_.get(after, *target), SNMP_CLASS_SUCCESS);
 }
 
 TEST_F(ExchangeTest, DestroyingTheSessionReportsOutstandingExchanges)
