@@ -2,8 +2,6 @@
 // manager on the same machine sees the simulated switch.
 #include "WalkTable.h"
 
-#include "support/SnmpTools.h"
-
 #include <regex>
 
 namespace {
@@ -19,13 +17,9 @@ int CountGetBulk(SimSwitch& sim)
 void SnmptableGetNext(benchmark::State& state)
 {
     SimSwitch sim(WalkTableSim());
-    const std::vector<std::string> args = {"-M", std::string(SORVANE_SOURCE_DIR) + "/bench", "-m", "SORVANE-BENCH-MIB",
-                                           "-v2c", "-c", SimCredentials::ReadCommunity, "-CB", "-Cf", ",",
-                                           "-t", "5", sim.Endpoint(), WalkTableOid};
     for (auto _ : state) {
-        const ToolResult r = RunSnmpTool("snmptable", args);
-        if (r.exitCode != 0 || r.output.find("\n1000,\"row-1000\",3000") == std::string::npos) {
-            state.SkipWithError(("snmptable failed: " + r.output.substr(0, 200)).c_str());
+        if (const std::string error = SnmptableWalk(sim); !error.empty()) {
+            state.SkipWithError(error.c_str());
             break;
         }
     }

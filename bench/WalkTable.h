@@ -4,8 +4,13 @@
 // it for Net-SNMP's snmptable.
 
 #include "support/SimSwitch.h"
+#include "support/SnmpTools.h"
 
 #include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
 
 inline constexpr int WalkTableRows = 1000;
 inline constexpr const char* WalkTableOid = "1.3.6.1.3.4242.100";
@@ -21,4 +26,30 @@ inline void CountRows(benchmark::State& state)
 {
     state.counters["rows/s"] = benchmark::Counter(static_cast<double>(WalkTableRows),
                                                   benchmark::Counter::kIsIterationInvariantRate);
+}
+
+// One reference walk: Net-SNMP's snmptable with GETNEXT only (-CB), one process per walk, as a
+// manager on the same machine sees the simulated switch. Empty when it read the whole table,
+// else what went wrong.
+inline std::string SnmptableWalk(const SimSwitch& sim)
+{
+    const std::vector<std::string> args = {"-M", std::string(SORVANE_SOURCE_DIR) + "/bench", "-m", "SORVANE-BENCH-MIB",
+                                           "-v2c", "-c", SimCredentials::ReadCommunity, "-CB", "-Cf", ",",
+                                           "-t", "5", sim.Endpoint(), WalkTableOid};
+    const ToolResult r = RunSnmpTool("snmptable", args);
+    if (r.exitCode != 0 || r.output.find("\n1000,\"row-1000\",3000") == std::string::npos)
+        return "snmptable failed: " + r.output.substr(0, 200);
+    return {};
+}
+
+// Rows per second of the reference over a few walks, for benchmarks that report beside it; 0
+// when a walk failed.
+inline double SnmptableRowsPerSecond(const SimSwitch& sim, int walks)
+{
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < walks; ++i)
+        if (!SnmptableWalk(sim).empty())
+            return 0;
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return WalkTableRows * walks / seconds;
 }
