@@ -169,11 +169,6 @@ bool WriteAccessConfig(const AgentOptions& options)
     return static_cast<bool>(conf.flush());
 }
 
-void SetError(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, int status)
-{
-    netsnmp_set_request_error(reqinfo, request, status);
-}
-
 int HandleRequests(netsnmp_mib_handler*, netsnmp_handler_registration*, netsnmp_agent_request_info* reqinfo,
                    netsnmp_request_info* requests)
 {
@@ -191,15 +186,16 @@ int HandleRequests(netsnmp_mib_handler*, netsnmp_handler_registration*, netsnmp_
                 continue;
             const Oid requested = ToOid(r->requestvb->name, r->requestvb->name_length);
             if (const int error = faults.ErrorFor(requested)) {
-                SetError(reqinfo, r, error);
+                netsnmp_set_request_error(reqinfo, r, error);
                 continue;
             }
             const ReadResult result = model.Get(requested);
             if (result.kind == ReadResult::Kind::Value && !skip(result.value))
                 PutValue(r->requestvb, result.value);
+            else if (result.kind == ReadResult::Kind::NoSuchObject)
+                netsnmp_set_request_error(reqinfo, r, SNMP_NOSUCHOBJECT);
             else
-                SetError(reqinfo, r, result.kind == ReadResult::Kind::NoSuchObject ? SNMP_NOSUCHOBJECT
-                                                                                   : SNMP_NOSUCHINSTANCE);
+                netsnmp_set_request_error(reqinfo, r, SNMP_NOSUCHINSTANCE);
         }
         break;
     case MODE_GETNEXT:
@@ -209,7 +205,7 @@ int HandleRequests(netsnmp_mib_handler*, netsnmp_handler_registration*, netsnmp_
             const Oid requested = ToOid(r->requestvb->name, r->requestvb->name_length);
             const ReadResult result = model.GetNext(requested, skip);
             if (const int error = faults.ErrorFor(result.kind == ReadResult::Kind::Value ? result.oid : requested)) {
-                SetError(reqinfo, r, error);
+                netsnmp_set_request_error(reqinfo, r, error);
                 continue;
             }
             if (result.kind != ReadResult::Kind::Value)
@@ -232,22 +228,22 @@ int HandleRequests(netsnmp_mib_handler*, netsnmp_handler_registration*, netsnmp_
         if (reqinfo->mode == MODE_SET_RESERVE1) {
             if (!MayWrite(pdu)) {
                 // A read community may not write: SNMPv1 has readOnly for that, SNMPv2c noAccess.
-                SetError(reqinfo, order.front(), v1 ? SNMP_ERR_READONLY : SNMP_ERR_NOACCESS);
+                netsnmp_set_request_error(reqinfo, order.front(), v1 ? SNMP_ERR_READONLY : SNMP_ERR_NOACCESS);
                 break;
             }
             for (std::size_t i = 0; i < bindings.size(); ++i) {
                 if (const int error = faults.ErrorFor(bindings[i].oid)) {
-                    SetError(reqinfo, order[i], error);
+                    netsnmp_set_request_error(reqinfo, order[i], error);
                     return SNMP_ERR_NOERROR;
                 }
             }
             const SetOutcome outcome = model.CheckSet(bindings);
             if (outcome.status != SetError::NoError)
-                SetError(reqinfo, order[outcome.index], static_cast<int>(outcome.status));
+                netsnmp_set_request_error(reqinfo, order[outcome.index], static_cast<int>(outcome.status));
         } else {
             const SetOutcome outcome = model.Set(bindings);
             if (outcome.status != SetError::NoError)
-                SetError(reqinfo, order[outcome.index], SNMP_ERR_COMMITFAILED);
+                netsnmp_set_request_error(reqinfo, order[outcome.index], SNMP_ERR_COMMITFAILED);
         }
         break;
     }

@@ -12,17 +12,6 @@ struct LineError {
     std::string message;
 };
 
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Whitespace-separated tokens; "..." is one token with the escapes \" \\ \n \t \xHH;
 // '#' outside quotes starts a comment.
 std::vector<std::string> Tokenize(const std::string& line)
@@ -60,8 +49,8 @@ std::vector<std::string> Tokenize(const std::string& line)
                     token += '\n';
                 } else if (e == 't') {
                     token += '\t';
-                } else if (e == 'x' && i + 1 < line.size() && HexValue(line[i]) >= 0 && HexValue(line[i + 1]) >= 0) {
-                    token += static_cast<char>(HexValue(line[i]) * 16 + HexValue(line[i + 1]));
+                } else if (e == 'x' && i + 1 < line.size() && HexDigitValue(line[i]) >= 0 && HexDigitValue(line[i + 1]) >= 0) {
+                    token += static_cast<char>(HexDigitValue(line[i]) * 16 + HexDigitValue(line[i + 1]));
                     i += 2;
                 } else {
                     token += e;

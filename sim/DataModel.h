@@ -118,7 +118,6 @@ public:
     SetOutcome Set(const std::vector<SetBinding>& bindings);
     SetOutcome CheckSet(const std::vector<SetBinding>& bindings) const;
 
-    std::size_t Size() const { return cells_.size(); }
     const Cell* Find(const Oid& oid) const;
     // The declared column a cell OID (entry.column.index) belongs to, if any.
     const ColumnDef* ColumnFor(const Oid& oid) const;

@@ -15,7 +15,9 @@ bool ParseNumber(std::string_view text, T& out)
     return !text.empty() && error == std::errc() && end == text.data() + text.size();
 }
 
-int HexDigit(char c)
+} // namespace
+
+int HexDigitValue(char c)
 {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -24,8 +26,6 @@ int HexDigit(char c)
         return c - 'a' + 10;
     return -1;
 }
-
-} // namespace
 
 std::optional<ValueType> TypeFromLetter(std::string_view letter)
 {
@@ -109,7 +109,7 @@ std::optional<Value> ParseValue(std::string_view letter, std::string_view text, 
             for (const char c : text) {
                 if (c == ' ' || c == ':' || c == '-')
                     continue;
-                const int d = HexDigit(c);
+                const int d = HexDigitValue(c);
                 if (d < 0) {
                     error = "not hexadecimal: " + std::string(text);
                     return std::nullopt;

@@ -45,6 +45,9 @@ bool IsHexLetter(std::string_view letter);
 // Parses the value text for a type letter; an error message on failure.
 std::optional<Value> ParseValue(std::string_view letter, std::string_view text, std::string& error);
 
+// The value of one hexadecimal digit, -1 for any other character.
+int HexDigitValue(char c);
+
 // A zero value of a type (0, empty string, 0.0.0.0, 0.0).
 Value ZeroValue(ValueType type);
 
