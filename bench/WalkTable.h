@@ -2,6 +2,10 @@
 // The table every walk benchmark reads: 1,000 generated rows of 3 columns on a simulated switch
 // (index, "row-N", a counter), under 1.3.6.1.3.4242.100. bench/SORVANE-BENCH-MIB.txt describes
 // it for Net-SNMP's snmptable.
+//
+// A further measurement is one more .cpp file in bench/ (it becomes bench_<file>): start
+// SimSwitch(WalkTableSim()), walk the table once per benchmark iteration, and call
+// CountRows(state) so scripts/bench prints its rows per second beside the others.
 
 #include "support/SimSwitch.h"
 #include "support/SnmpTools.h"
