@@ -67,17 +67,7 @@ void MvSNMPRequest::SendAsync(bool& ok, int operation, AnswerHandler handler)
     SnmpTarget* target = nullptr;
     Pdu pdu;
     if (operation == 2) {
-        // The PDU takes the values computed for the write; the list does not keep them.
-        const MvSNMPVarList saved(VarList);
-        struct Restore {
-            MvSNMPVarList& list;
-            const MvSNMPVarList& saved;
-            ~Restore() { list = saved; }
-        } restore{VarList, saved};
-        for (int i = 0; i < VarList.Count(); ++i)
-            ComputeDerived(i, 0);
-        BuildTarget(userTarget, communityTarget, target);
-        BuildPdu(2, pdu);
+        PrepareWrite(userTarget, communityTarget, target, pdu);
     } else {
         BuildTarget(userTarget, communityTarget, target);
         BuildPdu(operation, pdu);

@@ -50,26 +50,22 @@ std::string Octets(const SubIds& ids, std::size_t first, std::size_t end)
     return octets;
 }
 
-std::string Dotted(const SubIds& ids, std::size_t first, std::size_t end)
+// Sub-identifiers first to end, dotted, each cut by mask.
+std::string Dotted(const SubIds& ids, std::size_t first, std::size_t end, std::uint32_t mask = 0xFFFFFFFF)
 {
     std::string text;
     for (std::size_t i = first; i < end; ++i) {
         if (i > first)
             text.push_back('.');
-        text += std::to_string(ids[i]);
+        text += std::to_string(ids[i] & mask);
     }
     return text;
 }
 
+// An address of octets, one per sub-identifier.
 std::string DottedOctets(const SubIds& ids, std::size_t first, std::size_t end)
 {
-    std::string text;
-    for (std::size_t i = first; i < end; ++i) {
-        if (i > first)
-            text.push_back('.');
-        text += std::to_string(ids[i] & 0xFF);
-    }
-    return text;
+    return Dotted(ids, first, end, 0xFF);
 }
 
 double DoubleOf(std::uint32_t low, std::uint32_t high)

@@ -1,26 +1,22 @@
 #include "snmp/OctetText.h"
 
 #include "snmp/Convert.h"
+#include "snmplib/SmiValues.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <limits>
 
 namespace {
 
 bool IsHexDigit(char c)
 {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+    return HexDigitValue(c) >= 0;
 }
 
-unsigned HexValue(char c)
+// A character that is not a hex digit is worth 0.
+int HexValue(char c)
 {
-    if (c >= '0' && c <= '9')
-        return static_cast<unsigned>(c - '0');
-    if (c >= 'A' && c <= 'F')
-        return static_cast<unsigned>(c - 'A' + 10);
-    if (c >= 'a' && c <= 'f')
-        return static_cast<unsigned>(c - 'a' + 10);
-    return 0;
+    return std::max(HexDigitValue(c), 0);
 }
 
 // Digit pairs from the start; an odd count gives a leading one-digit octet.
@@ -52,6 +48,17 @@ std::size_t SkipBlanks(std::string_view text)
 }
 
 } // namespace
+
+int HexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
 
 std::string HexToOctets(std::string_view text)
 {
@@ -141,18 +148,5 @@ std::uint32_t TimeTicksFromText(std::string_view text)
 
 std::string TimeTicksToText(std::uint32_t ticks)
 {
-    const unsigned long days = ticks / 8640000;
-    const unsigned long hours = ticks % 8640000 / 360000;
-    const unsigned long minutes = ticks % 360000 / 6000;
-    const unsigned long seconds = ticks % 6000 / 100;
-    const unsigned long hundredths = ticks % 100;
-    char buffer[64];
-    if (days == 0)
-        std::snprintf(buffer, sizeof buffer, "%lu:%02lu:%02lu.%02lu", hours, minutes, seconds, hundredths);
-    else if (days == 1)
-        std::snprintf(buffer, sizeof buffer, "1 day %lu:%02lu:%02lu.%02lu", hours, minutes, seconds, hundredths);
-    else
-        std::snprintf(buffer, sizeof buffer, "%lu days, %lu:%02lu:%02lu.%02lu", days, hours, minutes, seconds,
-                      hundredths);
-    return buffer;
+    return TimeTicks(ticks).get_printable();
 }

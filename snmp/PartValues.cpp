@@ -76,6 +76,19 @@ double OctetsDouble(std::string_view octets)
     return value;
 }
 
+bool HasOctetForm(std::int32_t syntax)
+{
+    switch (syntax) {
+    case boolean: case integer: case null: case objectid: case ipaddress: case nsapaddr: case counter:
+    case guage: case timeticks: case counter64: case uinteger: case syntax_double: case bitstr: case octetstr:
+    case opaque: case bitlist: case macaddress: case datetime: case bcdatetime: case displaystr:
+    case ipv6address: case inetaddress: case bool8: case int8: case uint8: case bool16: case int16: case uint16:
+        return true;
+    default:
+        return false;
+    }
+}
+
 [[noreturn]] void BadValue()
 {
     RaiseFrameworkError(MvCode::BadPartValue);
@@ -91,15 +104,8 @@ void RequireOctets(std::string_view octets, std::size_t count)
 
 std::string TextToOctets(const std::string& text, std::int32_t syntax)
 {
-    switch (syntax) {
-    case boolean: case integer: case null: case objectid: case ipaddress: case nsapaddr: case counter:
-    case guage: case timeticks: case counter64: case uinteger: case syntax_double: case bitstr: case octetstr:
-    case opaque: case bitlist: case macaddress: case datetime: case bcdatetime: case displaystr:
-    case ipv6address: case inetaddress: case bool8: case int8: case uint8: case bool16: case int16: case uint16:
-        break;
-    default:
+    if (!HasOctetForm(syntax))
         RaiseFrameworkError(MvCode::BadSyntax);
-    }
     if (text == "(NULL)")
         return {};
 
@@ -164,15 +170,8 @@ std::string TextToOctets(const std::string& text, std::int32_t syntax)
 
 std::string OctetsToText(std::string_view octets, std::int32_t syntax)
 {
-    switch (syntax) {
-    case boolean: case integer: case null: case objectid: case ipaddress: case nsapaddr: case counter:
-    case guage: case timeticks: case counter64: case uinteger: case syntax_double: case bitstr: case octetstr:
-    case opaque: case bitlist: case macaddress: case datetime: case bcdatetime: case displaystr:
-    case ipv6address: case inetaddress: case bool8: case int8: case uint8: case bool16: case int16: case uint16:
-        break;
-    default:
+    if (!HasOctetForm(syntax))
         RaiseFrameworkError(MvCode::BadSyntax);
-    }
     if (octets.empty())
         return syntax == displaystr ? std::string() : std::string("(NULL)");
 

@@ -1,23 +1,10 @@
 #include "snmp/PortList.h"
 
 #include "snmp/Convert.h"
+#include "snmp/OctetText.h"
 
+#include <algorithm>
 #include <vector>
-
-namespace {
-
-unsigned HexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return static_cast<unsigned>(c - '0');
-    if (c >= 'A' && c <= 'F')
-        return static_cast<unsigned>(c - 'A' + 10);
-    if (c >= 'a' && c <= 'f')
-        return static_cast<unsigned>(c - 'a' + 10);
-    return 0;
-}
-
-} // namespace
 
 std::string BitmapToPortList(std::string_view hex, bool withHex)
 {
@@ -29,13 +16,17 @@ std::string BitmapToPortList(std::string_view hex, bool withHex)
         if (!list.empty())
             list.push_back(',');
         list += std::to_string(rangeStart);
-        if (lastOfRun > rangeStart)
-            list += '-' + std::to_string(lastOfRun);
+        if (lastOfRun > rangeStart) {
+            list.push_back('-');
+            list += std::to_string(lastOfRun);
+        }
         rangeStart = 0;
     };
     for (std::size_t k = 0; k < lastPort; ++k) {
-        const unsigned octet = HexDigitValue(hex[k / 8 * 2]) << 4 | HexDigitValue(hex[k / 8 * 2 + 1]);
-        const bool set = (octet & (0x80u >> (k % 8))) != 0;
+        // A character that is not a hex digit counts as 0.
+        const int high = std::max(HexDigitValue(hex[k / 8 * 2]), 0);
+        const int low = std::max(HexDigitValue(hex[k / 8 * 2 + 1]), 0);
+        const bool set = ((high << 4 | low) & (0x80 >> (k % 8))) != 0;
         if (set && rangeStart == 0)
             rangeStart = k + 1;
         else if (!set && rangeStart != 0)
@@ -44,7 +35,7 @@ std::string BitmapToPortList(std::string_view hex, bool withHex)
     if (rangeStart != 0)
         closeRun(lastPort);
     if (list.empty())
-        list = "0";
+        list.push_back('0');
     if (withHex) {
         list.push_back('[');
         list.append(hex);

@@ -335,6 +335,22 @@ bool MvSNMPRequest::SyncGet(bool& ok, bool first)
     return DecodeRow(pdu) && IsTableKind();
 }
 
+void MvSNMPRequest::PrepareWrite(UTarget& userTarget, CTarget& communityTarget, SnmpTarget*& target, Pdu& pdu)
+{
+    // The PDU takes the values computed for the write; the list gets its own back, whatever
+    // happens.
+    const MvSNMPVarList saved(VarList);
+    struct Restore {
+        MvSNMPVarList& list;
+        const MvSNMPVarList& saved;
+        ~Restore() { list = saved; }
+    } restore{VarList, saved};
+    for (int i = 0; i < VarList.Count(); ++i)
+        ComputeDerived(i, 0);
+    BuildTarget(userTarget, communityTarget, target);
+    BuildPdu(2, pdu);
+}
+
 void MvSNMPRequest::SyncSet(bool& ok, MvSNMPError& error)
 {
     ok = true;
@@ -342,22 +358,11 @@ void MvSNMPRequest::SyncSet(bool& ok, MvSNMPError& error)
         ok = false;
         return;
     }
-    // Values computed for the write do not outlive it, whatever happens.
-    const MvSNMPVarList saved(VarList);
-    struct Restore {
-        MvSNMPVarList& list;
-        const MvSNMPVarList& saved;
-        ~Restore() { list = saved; }
-    } restore{VarList, saved};
-
-    for (int i = 0; i < VarList.Count(); ++i)
-        ComputeDerived(i, 0);
     UTarget userTarget;
     CTarget communityTarget;
     SnmpTarget* target = nullptr;
-    BuildTarget(userTarget, communityTarget, target);
     Pdu pdu;
-    BuildPdu(2, pdu);
+    PrepareWrite(userTarget, communityTarget, target, pdu);
 
     const int status = GlobalSnmpSession->set(pdu, *target);
     int code = 0;

@@ -106,6 +106,8 @@ private:
     // values of one row, or "(NOTDONE)" for the columns that have left the table. Returns
     // whether a row was received, false when every column has ended.
     bool DecodeRow(const Pdu& pdu);
+    // The target and the SET PDU, with the values that set expressions compute for the write.
+    void PrepareWrite(UTarget& userTarget, CTarget& communityTarget, SnmpTarget*& target, Pdu& pdu);
     void SendAsync(bool& ok, int operation, AnswerHandler handler);
     void AsyncResponseHandler(int reason, Pdu& pdu, SnmpTarget& target, const AnswerHandler& handler,
                               bool decode);

@@ -2,12 +2,12 @@
 
 #include "snmp/Convert.h"
 #include "snmp/OctetText.h"
+#include "snmp/PartValues.h"
 #include "snmp/SnmpError.h"
 #include "snmp/ValueTypes.h"
 #include "snmp/VarDescriptor.h"
 #include "snmplib/Vb.h"
 
-#include <cstring>
 
 namespace {
 
@@ -18,36 +18,26 @@ std::string OctetsOf(const Vb& vb)
     return octets.get_string();
 }
 
-// The first eight octets as a little-endian IEEE double; missing octets read as 0.
-double LittleEndianDouble(const std::string& octets)
+// A value carried in a fixed number of octets; missing octets of a short value read as 0.
+std::string FixedWidthText(const Vb& vb, std::int32_t syntax, std::size_t width)
 {
-    std::uint64_t bits = 0;
-    for (std::size_t i = 0; i < 8 && i < octets.size(); ++i)
-        bits |= static_cast<std::uint64_t>(static_cast<unsigned char>(octets[i])) << (8 * i);
-    double value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
+    std::string octets = OctetsOf(vb);
+    if (octets.size() < width)
+        octets.resize(width, '\0');
+    return OctetsToText(octets, syntax);
 }
 
-OctetStr LittleEndianOctets(double value)
+bool HasWireForm(std::int32_t syntax)
 {
-    std::uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    std::string octets(8, '\0');
-    for (std::size_t i = 0; i < 8; ++i)
-        octets[i] = static_cast<char>(bits >> (8 * i) & 0xFF);
-    return OctetStr(std::move(octets));
-}
-
-std::string DottedQuad(const std::string& octets)
-{
-    std::string text;
-    for (std::size_t i = 0; i < 4; ++i) {
-        if (i)
-            text.push_back('.');
-        text += std::to_string(static_cast<unsigned char>(octets[i]));
+    switch (syntax) {
+    case boolean: case integer: case bitstr: case octetstr: case null: case objectid: case ipaddress:
+    case counter: case guage: case timeticks: case opaque: case nsapaddr: case counter64: case uinteger:
+    case syntax_double: case macaddress: case datetime: case bcdatetime: case displaystr: case ipv6address:
+    case bitlist: case inetaddress:
+        return true;
+    default:
+        return false;
     }
-    return text;
 }
 
 // The syntaxes whose empty value is an empty text rather than "(NULL)".
@@ -124,25 +114,19 @@ std::string VbToValueText(const Vb& vb, std::int32_t syntax)
         break;
     }
     case syntax_double:
-        text = FloatToStr(LittleEndianDouble(OctetsOf(vb)));
-        break;
-    case datetime: {
-        const std::string octets = OctetsOf(vb);
-        text = MvDateTime::FromOctets(reinterpret_cast<const std::uint8_t*>(octets.data()), octets.size()).Format();
-        break;
-    }
     case bcdatetime:
-        text = DateTimeToText(LittleEndianDouble(OctetsOf(vb)));
+        text = FixedWidthText(vb, syntax, 8);
+        break;
+    case datetime:
+        text = FixedWidthText(vb, syntax, MvDateTime::WireSize);
         break;
     case displaystr:
         text = OctetsToPrintable(OctetsOf(vb));
         break;
     case inetaddress: {
+        // Too short for an address (or empty): every octet is kept in hex.
         const std::string octets = OctetsOf(vb);
-        if (octets.size() > 15 || (!octets.empty() && octets.size() < 4))
-            text = OctetsToHex(octets); // too short for an address: keep every octet
-        else if (!octets.empty())
-            text = DottedQuad(octets);
+        text = octets.size() >= 4 ? OctetsToText(octets, inetaddress) : OctetsToHex(octets);
         break;
     }
     default:
@@ -155,15 +139,8 @@ std::string VbToValueText(const Vb& vb, std::int32_t syntax)
 
 void ValueTextToVb(const std::string& text, std::int32_t syntax, Vb& vb)
 {
-    switch (syntax) {
-    case boolean: case integer: case bitstr: case octetstr: case null: case objectid: case ipaddress:
-    case counter: case guage: case timeticks: case opaque: case nsapaddr: case counter64: case uinteger:
-    case syntax_double: case macaddress: case datetime: case bcdatetime: case displaystr: case ipv6address:
-    case bitlist: case inetaddress:
-        break;
-    default:
+    if (!HasWireForm(syntax))
         RaiseFrameworkError(MvCode::BadSyntax);
-    }
     if (text == "(NULL)") {
         vb.set_null();
         return;
@@ -205,15 +182,9 @@ void ValueTextToVb(const std::string& text, std::int32_t syntax, Vb& vb)
         vb.set_value(Counter64(ReadUnsignedDecimal(text)));
         break;
     case syntax_double:
-        vb.set_value(LittleEndianOctets(ReadReal(text)));
-        break;
-    case datetime: {
-        const auto wire = MvDateTime(text).ToOctets();
-        vb.set_value(OctetStr(wire.data(), wire.size()));
-        break;
-    }
+    case datetime:
     case bcdatetime:
-        vb.set_value(LittleEndianOctets(StrToDateTime(text)));
+        vb.set_value(OctetStr(TextToOctets(text, syntax)));
         break;
     case displaystr:
         vb.set_value(OctetStr(text));

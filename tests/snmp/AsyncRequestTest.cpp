@@ -6,13 +6,6 @@ using namespace requesttest;
 
 namespace {
 
-const VarDescriptor ThreeRowColumns[] = {
-    {"1.3.6.1.3.4242.1.1.1", "Row", integer, notaccess, nullptr},
-    {"1.3.6.1.3.4242.1.1.1", "Name", displaystr, readonly, nullptr},
-    {"1.3.6.1.3.4242.1.1.2", "Number", integer, readonly, nullptr},
-    {},
-};
-
 // Drives an asynchronous walk as the request driver does: each row's answer sends the next
 // GETNEXT from inside the handler, until an answer fails or ends the walk.
 class AsyncWalk {

@@ -1,18 +1,11 @@
 #include "snmp/OctetText.h"
+#include "TestHelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
-
-std::string Bytes(std::initializer_list<unsigned> values)
-{
-    std::string s;
-    for (unsigned v : values)
-        s.push_back(static_cast<char>(v));
-    return s;
-}
 
 TEST(HexToOctets, ReadsDigitPairsLeniently)
 {

@@ -2,6 +2,7 @@
 #include "snmp/PartValues.h"
 #include "snmp/PortList.h"
 #include "snmp/VarDescriptor.h"
+#include "TestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -9,24 +10,6 @@
 #include <string>
 
 namespace {
-
-std::string Bytes(std::initializer_list<unsigned> values)
-{
-    std::string s;
-    for (unsigned v : values)
-        s.push_back(static_cast<char>(v));
-    return s;
-}
-
-int CodeOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Exception& e) {
-        return e.HelpContext();
-    }
-    return 0;
-}
 
 // Text and octets of one syntax that convert into each other both ways.
 struct RoundTrip {

@@ -1,6 +1,7 @@
 #include "snmp/Exception.h"
 #include "snmp/OptionList.h"
 #include "snmp/SnmpRequest.h"
+#include "TestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -9,16 +10,6 @@
 namespace {
 
 const OptionItem EnabledDisabled[] = {{1, "enabled"}, {2, "disabled"}, {}};
-
-int CodeOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Exception& e) {
-        return e.HelpContext();
-    }
-    return 0;
-}
 
 class RequestExpressionsTest : public testing::Test {
 protected:

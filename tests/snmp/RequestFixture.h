@@ -31,6 +31,14 @@ inline constexpr const char* AddressIndexed = "1.3.6.1.3.4242.5.1";
 inline constexpr const char* RowStatusTable = "1.3.6.1.3.4242.7.1";
 inline constexpr const char* LastTable = "1.3.99.1.1";
 
+// The key (row number) and the two columns of the three-row table.
+inline const VarDescriptor ThreeRowColumns[] = {
+    {"1.3.6.1.3.4242.1.1.1", "Row", integer, notaccess, nullptr},
+    {"1.3.6.1.3.4242.1.1.1", "Name", displaystr, readonly, nullptr},
+    {"1.3.6.1.3.4242.1.1.2", "Number", integer, readonly, nullptr},
+    {},
+};
+
 inline void EnsureGlobalSession()
 {
     if (SnmpEventProcessor == nullptr)

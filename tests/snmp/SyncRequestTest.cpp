@@ -1,4 +1,5 @@
 #include "RequestFixture.h"
+#include "TestHelpers.h"
 
 #include "snmp/Exception.h"
 
@@ -7,14 +8,6 @@
 using namespace requesttest;
 
 namespace {
-
-// The key (row number) and the two columns of the three-row table.
-const VarDescriptor ThreeRowColumns[] = {
-    {"1.3.6.1.3.4242.1.1.1", "Row", integer, notaccess, nullptr},
-    {"1.3.6.1.3.4242.1.1.1", "Name", displaystr, readonly, nullptr},
-    {"1.3.6.1.3.4242.1.1.2", "Number", integer, readonly, nullptr},
-    {},
-};
 
 // Walks a table as the driver does; counts the exchanges.
 Rows SyncWalk(MvSNMPRequest& request, int& exchanges, bool& lastOk)
@@ -33,16 +26,6 @@ Rows SyncWalk(MvSNMPRequest& request, int& exchanges, bool& lastOk)
         }
     }
     return rows;
-}
-
-int CodeOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Exception& e) {
-        return e.HelpContext();
-    }
-    return 0;
 }
 
 using SyncRequestTest = RequestTest;

@@ -4,20 +4,13 @@
 #include "snmp/ValueCodec.h"
 #include "snmp/VarDescriptor.h"
 #include "snmplib/Vb.h"
+#include "TestHelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
-
-std::string Bytes(std::initializer_list<unsigned> values)
-{
-    std::string s;
-    for (unsigned v : values)
-        s.push_back(static_cast<char>(v));
-    return s;
-}
 
 std::string OctetsOf(const Vb& vb)
 {
