@@ -3,6 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#ifdef SORVANE_TESTS_WITH_UI
+#include "ui/Application.h"
+#include "ui/MessageBox.h"
+
+#include <iostream>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
@@ -34,6 +40,18 @@ int main(int argc, char** argv)
 {
     PrepareEnvironment();
     testing::InitGoogleTest(&argc, argv);
+#ifdef SORVANE_TESTS_WITH_UI
+    ui::Application app(argc, argv);
+    // A real message box would wait for a click that never comes offscreen: a box no test
+    // expected is logged and answered with its first button (window tests read and answer
+    // theirs through FormTest).
+    ui::SetMessageBoxHandler([](const ui::MessageBoxCall& call) {
+        std::cerr << "message box \"" << call.Caption << "\": " << call.Text << '\n';
+        return call.Buttons == ui::mbYesNo || call.Buttons == ui::mbYesNoCancel ? ui::mrYes
+                                                                                : ui::mrOk;
+    });
+#else
     QApplication app(argc, argv);
+#endif
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,105 @@
+#include "ui/Application.h"
+
+#include "ui/Form.h"
+#include "ui/Guard.h"
+
+#include <QFont>
+#include <QPointer>
+
+namespace ui {
+
+namespace {
+
+std::string& Title()
+{
+    static std::string title = "Sorvane-Series";
+    return title;
+}
+
+QPointer<QWidget>& TheMainForm()
+{
+    static QPointer<QWidget> form;
+    return form;
+}
+
+bool& TerminatedFlag()
+{
+    static bool terminated = false;
+    return terminated;
+}
+
+} // namespace
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // The fixed window layouts were drawn for an 8 point dialog font.
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
+    // The program ends when its main window closes (Terminate), not when a dialog is the last
+    // window to go.
+    setQuitOnLastWindowClosed(false);
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        ShowException(e);
+    } catch (...) {
+        ShowException("Unknown exception");
+    }
+    return false;
+}
+
+std::string ApplicationTitle()
+{
+    return Title();
+}
+
+void SetApplicationTitle(const std::string& title)
+{
+    Title() = title;
+}
+
+QWidget* MainForm()
+{
+    return TheMainForm().data();
+}
+
+void SetMainForm(QWidget* form)
+{
+    TheMainForm() = form;
+}
+
+int Run()
+{
+    if (Terminated()) {
+        // Asked to end before the loop ran: the waiting messages are still handled.
+        QCoreApplication::processEvents();
+        return 0;
+    }
+    if (QWidget* form = MainForm()) {
+        if (auto* custom = dynamic_cast<CustomForm*>(form))
+            custom->Show();
+        else
+            form->show();
+    }
+    return QApplication::exec();
+}
+
+void Terminate()
+{
+    TerminatedFlag() = true;
+    // Queued, so the messages already waiting are handled first. exit, not quit: quit would
+    // first ask every window to close.
+    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+}
+
+bool Terminated()
+{
+    return TerminatedFlag();
+}
+
+} // namespace ui

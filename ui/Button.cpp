@@ -1,0 +1,77 @@
+#include "ui/Button.h"
+
+#include "ui/Control.h"
+#include "ui/Form.h"
+#include "ui/Guard.h"
+#include "ui/Text.h"
+
+#include <QBitmap>
+#include <QImage>
+#include <QPixmap>
+#include <QVariant>
+
+namespace ui {
+
+Button::Button(QWidget* parent) : QPushButton(ClientOf(parent))
+{
+    setAutoDefault(false);
+    connect(this, &QAbstractButton::clicked, this, [this] { RunGuarded([this] { Clicked(); }); });
+    ShowIfParentVisible(this);
+}
+
+std::string Button::Caption() const
+{
+    return ToStdString(text());
+}
+
+void Button::SetCaption(const std::string& caption)
+{
+    setText(ToQString(caption));
+}
+
+void Button::Click()
+{
+    Clicked();
+}
+
+void Button::Clicked()
+{
+    if (modalResult_ != 0) {
+        if (auto* form = dynamic_cast<Form*>(FormOf(this)))
+            form->SetModalResult(modalResult_);
+    }
+    Fire(OnClick, static_cast<QObject*>(this));
+}
+
+void Button::Loaded()
+{
+    const QVariant result = property("ModalResult");
+    if (result.isValid())
+        SetModalResult(result.toInt());
+}
+
+BitmapButton::BitmapButton(QWidget* parent) : Button(parent)
+{
+}
+
+bool BitmapButton::LoadGlyph(const std::string& path)
+{
+    QImage image;
+    if (!image.load(ToQString(path)) || image.isNull())
+        return false;
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setMask(pixmap.createMaskFromColor(image.pixelColor(0, image.height() - 1)));
+    setIcon(QIcon(pixmap));
+    setIconSize(pixmap.size());
+    return true;
+}
+
+void BitmapButton::Loaded()
+{
+    Button::Loaded();
+    const QVariant glyph = property("Glyph");
+    if (glyph.isValid())
+        LoadGlyph(ToStdString(glyph.toString()));
+}
+
+} // namespace ui

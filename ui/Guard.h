@@ -1,0 +1,21 @@
+#pragma once
+// Exceptions never cross Qt's event loop. Every handler that the layer runs for a user's action
+// runs under RunGuarded; ui::Application::notify is the backstop for anything else. An escaped
+// exception is shown as the class library shows one: a message box with its text, captioned
+// with the application title, and the program goes on.
+
+#include <exception>
+#include <functional>
+#include <string>
+
+namespace ui {
+
+// Runs f; an exception that escapes it is shown with ShowException. Returns false then.
+bool RunGuarded(const std::function<void()>& f);
+
+// The message box of an escaped exception: its text, with a full stop added when the text does
+// not already end in punctuation.
+void ShowException(const std::exception& e);
+void ShowException(const std::string& message);
+
+} // namespace ui

@@ -1,0 +1,356 @@
+#include "ui/ListView.h"
+
+#include "ui/Control.h"
+#include "ui/Guard.h"
+#include "ui/Text.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QVariant>
+
+namespace ui {
+
+namespace {
+
+// Paints the grid lines of a list that has them.
+class GridDelegate : public QStyledItemDelegate {
+public:
+    explicit GridDelegate(ListView* owner) : QStyledItemDelegate(owner), owner_(owner) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (!owner_->GridLines())
+            return;
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::Mid));
+        const QRect r = option.rect;
+        painter->drawLine(r.right(), r.top(), r.right(), r.bottom());
+        painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        painter->restore();
+    }
+
+private:
+    ListView* owner_;
+};
+
+} // namespace
+
+void ListItem::SetCaption(const std::string& caption)
+{
+    caption_ = caption;
+    setText(0, ToQString(caption));
+}
+
+std::string ListItem::SubItem(int index) const
+{
+    if (index < 0 || index >= SubItemCount())
+        return {};
+    return subItems_[static_cast<std::size_t>(index)];
+}
+
+void ListItem::AddSubItem(const std::string& text)
+{
+    subItems_.push_back(text);
+    const int column = SubItemCount();
+    if (treeWidget() != nullptr && column < treeWidget()->columnCount())
+        setText(column, ToQString(text));
+}
+
+void ListItem::SetSubItem(int index, const std::string& text)
+{
+    if (index < 0)
+        return;
+    if (index >= SubItemCount())
+        subItems_.resize(static_cast<std::size_t>(index) + 1);
+    subItems_[static_cast<std::size_t>(index)] = text;
+    if (treeWidget() != nullptr && index + 1 < treeWidget()->columnCount())
+        setText(index + 1, ToQString(text));
+}
+
+void ListItem::ClearSubItems()
+{
+    subItems_.clear();
+    ShowTexts();
+}
+
+std::string ListItem::Cell(int column) const
+{
+    return column == 0 ? caption_ : SubItem(column - 1);
+}
+
+int ListItem::Index() const
+{
+    return treeWidget() ? treeWidget()->indexOfTopLevelItem(const_cast<ListItem*>(this)) : -1;
+}
+
+bool ListItem::Selected() const
+{
+    return Owner() != nullptr && Owner()->Selected() == this;
+}
+
+void ListItem::SetSelected(bool selected)
+{
+    if (ListView* owner = Owner()) {
+        if (selected)
+            owner->SetSelected(this);
+        else if (owner->Selected() == this)
+            owner->SetSelected(nullptr);
+    }
+}
+
+ListView* ListItem::Owner() const
+{
+    return dynamic_cast<ListView*>(treeWidget());
+}
+
+void ListItem::ShowTexts()
+{
+    const int columns = treeWidget() ? treeWidget()->columnCount() : 0;
+    for (int column = 0; column < columns; ++column)
+        setText(column, ToQString(Cell(column)));
+}
+
+ListView::ListView(QWidget* parent) : QTreeWidget(ClientOf(parent))
+{
+    setColumnCount(0);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setMouseTracking(true);
+    setItemDelegate(new GridDelegate(this));
+    connect(this, &QTreeWidget::itemSelectionChanged, this, [this] { SelectionChangedByQt(); });
+    ShowIfParentVisible(this);
+}
+
+ListView::~ListView()
+{
+    destroying_ = true;
+    disconnect(this, &QTreeWidget::itemSelectionChanged, this, nullptr);
+}
+
+int ListView::AddColumn(const std::string& caption, int width)
+{
+    columns_.push_back({caption, width});
+    ApplyColumns();
+    return ColumnCount() - 1;
+}
+
+std::string ListView::ColumnCaption(int index) const
+{
+    if (index < 0 || index >= ColumnCount())
+        return {};
+    return columns_[static_cast<std::size_t>(index)].caption;
+}
+
+int ListView::ColumnWidth(int index) const
+{
+    if (index < 0 || index >= ColumnCount())
+        return 0;
+    return columns_[static_cast<std::size_t>(index)].width == 0 ? 0 : columnWidth(index);
+}
+
+void ListView::SetColumnWidth(int index, int width)
+{
+    if (index < 0 || index >= ColumnCount())
+        return;
+    columns_[static_cast<std::size_t>(index)].width = width;
+    ApplyWidth(index);
+}
+
+void ListView::ClearColumns()
+{
+    columns_.clear();
+    ApplyColumns();
+}
+
+void ListView::ApplyColumns()
+{
+    QStringList captions;
+    for (const Column& column : columns_)
+        captions << ToQString(column.caption);
+    setColumnCount(ColumnCount());
+    setHeaderLabels(captions);
+    for (int i = 0; i < ColumnCount(); ++i)
+        ApplyWidth(i);
+    for (int i = 0; i < Count(); ++i)
+        if (ListItem* item = Item(i))
+            item->ShowTexts();
+}
+
+void ListView::ApplyWidth(int index)
+{
+    const int width = columns_[static_cast<std::size_t>(index)].width;
+    setColumnHidden(index, width == 0);
+    if (width > 0) {
+        setColumnWidth(index, width);
+    } else if (width == -1) {
+        resizeColumnToContents(index);
+    } else if (width == -2) {
+        const QString caption = ToQString(columns_[static_cast<std::size_t>(index)].caption);
+        setColumnWidth(index, fontMetrics().horizontalAdvance(caption) + 16);
+    }
+}
+
+ListItem* ListView::Item(int index) const
+{
+    return dynamic_cast<ListItem*>(topLevelItem(index));
+}
+
+ListItem* ListView::AddItem()
+{
+    return InsertItem(Count());
+}
+
+ListItem* ListView::InsertItem(int index)
+{
+    auto* item = new ListItem;
+    insertTopLevelItem(index < 0 || index > Count() ? Count() : index, item);
+    Changed(item);
+    return item;
+}
+
+void ListView::DeleteItem(ListItem* item)
+{
+    if (item == nullptr || item->treeWidget() != this)
+        return;
+    if (item == selected_)
+        ChangeSelection(nullptr, false);
+    settingSelection_ = true;
+    delete item;
+    settingSelection_ = false;
+    Changed(nullptr);
+}
+
+void ListView::Clear()
+{
+    if (selected_ != nullptr)
+        ChangeSelection(nullptr, false);
+    settingSelection_ = true;
+    clear();
+    settingSelection_ = false;
+    Changed(nullptr);
+}
+
+void ListView::SetSelected(ListItem* item)
+{
+    ChangeSelection(item, false);
+}
+
+ListItem* ListView::ItemAt(int x, int y) const
+{
+    return dynamic_cast<ListItem*>(itemAt(x, y));
+}
+
+void ListView::SetGridLines(bool gridLines)
+{
+    gridLines_ = gridLines;
+    viewport()->update();
+}
+
+void ListView::Loaded()
+{
+    if (!columns_.empty() || columnCount() == 0)
+        return;
+    const QStringList widths = property("ColumnWidths").toString().split(QLatin1Char(','));
+    std::vector<Column> columns;
+    for (int i = 0; i < columnCount(); ++i) {
+        const int width = i < widths.size() && !widths[i].trimmed().isEmpty()
+                              ? widths[i].trimmed().toInt()
+                              : 50;
+        columns.push_back({ToStdString(headerItem()->text(i)), width});
+    }
+    columns_ = columns;
+    ApplyColumns();
+}
+
+void ListView::SelectionChangedByQt()
+{
+    if (settingSelection_ || destroying_)
+        return;
+    const QList<QTreeWidgetItem*> items = selectedItems();
+    ChangeSelection(items.isEmpty() ? nullptr : dynamic_cast<ListItem*>(items.first()), true);
+}
+
+void ListView::ChangeSelection(ListItem* item, bool byUser)
+{
+    if (item == selected_)
+        return;
+    ListItem* old = selected_;
+    selected_ = item;
+    if (!byUser) {
+        settingSelection_ = true;
+        if (item != nullptr) {
+            setCurrentItem(item);
+        } else {
+            clearSelection();
+        }
+        settingSelection_ = false;
+    }
+    const auto fire = [&] {
+        if (old != nullptr)
+            Fire(OnSelectItem, static_cast<QObject*>(this), old, false);
+        if (item != nullptr)
+            Fire(OnSelectItem, static_cast<QObject*>(this), item, true);
+    };
+    if (byUser)
+        RunGuarded(fire);
+    else
+        fire();
+}
+
+void ListView::Changed(ListItem* item)
+{
+    Fire(OnChanging, static_cast<QObject*>(this), item);
+    Fire(OnChange, static_cast<QObject*>(this), item);
+}
+
+void ListView::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    if (itemAt(event->position().toPoint()) == nullptr) {
+        // A click beside the rows clears the selection.
+        ChangeSelection(nullptr, true);
+        settingSelection_ = true;
+        clearSelection();
+        settingSelection_ = false;
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
+void ListView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTreeWidget::mouseReleaseEvent(event);
+    const bool click = pressed_ && !skipNextClick_ && event->button() == Qt::LeftButton;
+    pressed_ = false;
+    skipNextClick_ = false;
+    if (click)
+        RunGuarded([this] { Fire(OnClick, static_cast<QObject*>(this)); });
+}
+
+void ListView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTreeWidget::mouseDoubleClickEvent(event);
+    skipNextClick_ = true;
+    if (event->button() == Qt::LeftButton)
+        RunGuarded([this] { Fire(OnDblClick, static_cast<QObject*>(this)); });
+}
+
+void ListView::mouseMoveEvent(QMouseEvent* event)
+{
+    QTreeWidget::mouseMoveEvent(event);
+    const QPoint p = event->position().toPoint();
+    RunGuarded([&] { Fire(OnMouseMove, static_cast<QObject*>(this), p.x(), p.y()); });
+}
+
+} // namespace ui

@@ -1,0 +1,42 @@
+#pragma once
+// Every message box of the program goes through MessageBox. The real dialog is the default
+// handler; tests install their own, which reads the call and returns the answer.
+
+#include "ui/ModalResult.h"
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace ui {
+
+enum MessageButtons { mbOK, mbOKCancel, mbYesNo, mbYesNoCancel };
+enum MessageIcon { miNone, miInformation, miWarning, miError, miQuestion };
+
+struct MessageBoxCall {
+    QWidget* Owner = nullptr;     // the window the box belongs to; none: the active window
+    std::string Text;
+    std::string Caption;          // already resolved: the application title unless given
+    MessageButtons Buttons = mbOK;
+    MessageIcon Icon = miNone;
+};
+
+// Returns the answer: mrOk, mrCancel, mrYes or mrNo.
+using MessageBoxHandler = std::function<int(const MessageBoxCall&)>;
+
+// Installs a handler for every later message box and returns the one it replaces; an empty
+// handler brings back the real dialog.
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
+
+// Shows a message box and returns the answer. An empty caption means the application title.
+int MessageBox(QWidget* owner, const std::string& text, MessageButtons buttons = mbOK,
+               MessageIcon icon = miNone, const std::string& caption = {});
+
+// The simple message dialog: the text and an OK button, captioned with the application title.
+void ShowMessage(QWidget* owner, const std::string& text);
+
+// A question with OK and Cancel; true when the answer is OK.
+bool Confirm(QWidget* owner, const std::string& text);
+
+} // namespace ui
