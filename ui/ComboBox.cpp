@@ -21,11 +21,14 @@ void ComboBox::SetStyle(ComboStyle style)
 {
     const std::string text = Text();
     setEditable(style == csDropDown);
-    if (QLineEdit* edit = lineEdit()) {
-        edit->setText(ToQString(text));
+    QLineEdit* edit = lineEdit();
+    if (edit == nullptr)
+        return;
+    edit->setText(ToQString(text));
+    if (edit != watchedEdit_) {
+        watchedEdit_ = edit;
         connect(edit, &QLineEdit::textEdited, this,
-                [this] { RunGuarded([this] { Fire(OnChange, static_cast<QObject*>(this)); }); },
-                Qt::UniqueConnection);
+                [this] { RunGuarded([this] { Fire(OnChange, static_cast<QObject*>(this)); }); });
     }
 }
 

@@ -7,6 +7,8 @@
 #include "ui/Loadable.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
 
 #include <string>
 
@@ -44,6 +46,9 @@ public:
 
     // Reads the dynamic property ItemIndex of the form layout (none when absent).
     void Loaded() override;
+
+private:
+    QPointer<QLineEdit> watchedEdit_; // the drop-down's edit whose typing is a change
 };
 
 } // namespace ui

@@ -5,6 +5,7 @@
 #include "ui/Text.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -344,6 +345,23 @@ void ListView::mouseDoubleClickEvent(QMouseEvent* event)
     skipNextClick_ = true;
     if (event->button() == Qt::LeftButton)
         RunGuarded([this] { Fire(OnDblClick, static_cast<QObject*>(this)); });
+}
+
+void ListView::keyPressEvent(QKeyEvent* event)
+{
+    // The row the keys move to becomes the selected one; Qt's own steps in between (it may
+    // select the row the code selected last on the way) are not reported.
+    QTreeWidgetItem* before = currentItem();
+    settingSelection_ = true;
+    QTreeWidget::keyPressEvent(event);
+    QTreeWidgetItem* after = currentItem();
+    if (after != nullptr && after != before) {
+        clearSelection();
+        after->setSelected(true);
+    }
+    settingSelection_ = false;
+    const QList<QTreeWidgetItem*> items = selectedItems();
+    ChangeSelection(items.isEmpty() ? nullptr : dynamic_cast<ListItem*>(items.first()), true);
 }
 
 void ListView::mouseMoveEvent(QMouseEvent* event)

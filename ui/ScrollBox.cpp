@@ -82,7 +82,7 @@ bool ScrollBox::eventFilter(QObject* object, QEvent* event)
 {
     QWidget* content = widget();
     if (content == nullptr)
-        return false;
+        return QScrollArea::eventFilter(object, event);
     if (object == content) {
         if (event->type() == QEvent::ChildAdded) {
             static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
@@ -102,7 +102,8 @@ bool ScrollBox::eventFilter(QObject* object, QEvent* event)
             break;
         }
     }
-    return false;
+    // The scroll area watches its content too (its scroll bars follow the content's size).
+    return QScrollArea::eventFilter(object, event);
 }
 
 } // namespace ui
