@@ -24,6 +24,14 @@ namespace sim {
 
 namespace {
 
+// With every log handler disabled the library still writes to stderr; a callback handler
+// without callbacks keeps it silent.
+void QuietLog()
+{
+    snmp_disable_log();
+    snmp_enable_calllog();
+}
+
 constexpr const char* AppName = "sorvane-sim";
 
 // USM users of every simulated switch, with the lowest security level each may use.
@@ -305,7 +313,7 @@ int RunAgent(const AgentOptions& options, DataModel& model)
     if (options.verbose)
         snmp_enable_stderrlog();
     else
-        snmp_disable_log();
+        QuietLog();
 
     init_agent(AppName);
     // The agent library keeps empty handlers at the roots 0, 1 and 2; the data lives below
@@ -327,7 +335,7 @@ int RunAgent(const AgentOptions& options, DataModel& model)
     snmp_register_callback(SNMP_CALLBACK_APPLICATION, SNMPD_CALLBACK_ACM_CHECK_INITIAL, CountRequest, nullptr);
     init_snmp(AppName);
     if (!options.verbose)
-        snmp_disable_log(); // the agent library turns its log on again while it starts
+        QuietLog(); // the agent library turns its log on again while it starts
 
     netsnmp_transport* transport = netsnmp_transport_open_server(AppName, options.listen.c_str());
     if (transport == nullptr) {

@@ -15,17 +15,6 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-int HexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Leading blanks and an optional sign; i is left on the first character after them.
 bool SkipBlanksAndSign(const std::string& text, std::size_t& i)
 {
@@ -196,6 +185,17 @@ bool ScanTime(const std::string& s, std::size_t& pos, double& time)
 }
 
 } // namespace
+
+int HexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
 
 bool TryStrToInt(const std::string& text, std::int32_t& value) { return ParseInteger(text, value); }
 

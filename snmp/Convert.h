@@ -18,6 +18,9 @@ std::int64_t StrToInt64(const std::string& text);
 bool TryStrToInt(const std::string& text, std::int32_t& value);
 bool TryStrToInt64(const std::string& text, std::int64_t& value);
 
+// 0 to 15 for a hexadecimal digit (either case), -1 for any other character.
+int HexDigitValue(char c);
+
 std::string IntToStr(std::int64_t value);
 std::string UIntToStr(std::uint64_t value);
 

@@ -49,17 +49,6 @@ std::size_t SkipBlanks(std::string_view text)
 
 } // namespace
 
-int HexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 std::string HexToOctets(std::string_view text)
 {
     std::string digits;

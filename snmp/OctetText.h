@@ -6,9 +6,6 @@
 #include <string>
 #include <string_view>
 
-// 0 to 15 for a hexadecimal digit (either case), -1 for any other character.
-int HexDigitValue(char c);
-
 // Hex text to octets: blanks are ignored, any character that is not a hex digit counts as 0, an
 // odd digit count gives a leading one-digit octet. A 35- to 37-character text of 32 hex digits,
 // a separator that is not a hex digit (as a rule "%") and more hex digits is an IPv6 address with

@@ -7,7 +7,7 @@
 
 namespace {
 
-bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+bool IsHexDigit(char c) { return HexDigitValue(c) >= 0; }
 
 bool AllHexDigits(const std::string& text)
 {
