@@ -1,0 +1,87 @@
+#include "main/MainUnit.h"
+
+#include "snmp/GlobalSession.h"
+#include "snmp/SnmpError.h"
+#include "snmp/SnmpSettings.h"
+#include "ui/Application.h"
+#include "ui/Control.h"
+#include "ui/MessageBox.h"
+#include "ui/Scale.h"
+
+TMainForm* MainForm = nullptr;
+std::string DeviceIPText;
+std::string ModuleOIDText;
+std::string ModelNameText;
+std::string ModelNameCopy;
+std::string StackModeText;
+std::string FirmwareModeText;
+int UnitCount = 0;
+ui::ListView* UnitListViewRef = nullptr;
+int ProxyGroupKind = 0;
+
+namespace {
+
+std::vector<std::string>& Parameters()
+{
+    static std::vector<std::string> parameters;
+    return parameters;
+}
+
+} // namespace
+
+const std::vector<std::string>& CommandLineParameters()
+{
+    return Parameters();
+}
+
+void SetCommandLineParameters(const std::vector<std::string>& parameters)
+{
+    Parameters() = parameters;
+}
+
+void InitMainUnit()
+{
+    MainForm = nullptr;
+    DeviceIPText.clear();
+    ModuleOIDText.clear();
+    ModelNameText.clear();
+    ModelNameCopy.clear();
+    StackModeText.clear();
+    FirmwareModeText.clear();
+    UnitCount = 0;
+    UnitListViewRef = nullptr;
+    ProxyGroupKind = 0;
+}
+
+void FinalizeMainUnit()
+{
+    FirmwareModeText.clear();
+    StackModeText.clear();
+    ModelNameCopy.clear();
+    ModelNameText.clear();
+    ModuleOIDText.clear();
+    DeviceIPText.clear();
+}
+
+TMainForm::TMainForm(QWidget* owner) : ui::MainWindow(owner)
+{
+    setupUi(this);
+    Loaded();
+    SetBorderStyle(ui::bsSingle);
+    SetBorderIcons(ui::biSystemMenu | ui::biMinimize);
+    SetPosition(ui::poScreenCenter);
+
+    DPIScale = ui::DPIScale();
+    ui::SetWidth(this, 800);
+    CreateGlobalSession("");
+    DefaultSecurity.Version = 0;
+    LoadMessageFiles();
+    if (CommandLineParameters().empty()) {
+        ui::ShowMessage(this, "No parameter input");
+        ui::Terminate();
+    } else {
+        ReadCommandLine(CommandLineParameters(), *this);
+    }
+}
+
+TMainForm::~TMainForm() = default;

@@ -1,0 +1,55 @@
+#pragma once
+// The main window and the module-level state it keeps for the other windows.
+
+#include "main/CommandLine.h"
+#include "ui/MainWindow.h"
+
+#include "ui_MainForm.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ui {
+class ListView;
+}
+
+class TMainForm : public ui::MainWindow, public Ui::MainForm, private SwitchCopies {
+public:
+    // Builds the window from its layout, takes the scale factor, creates the SNMP session (the
+    // boots counter file in the current directory), loads the message files and reads the
+    // command line. Raises the framework's exception when the session cannot be made and
+    // EConvertError for a numeric switch without a number; without any parameter it says so and
+    // asks the program to end.
+    explicit TMainForm(QWidget* owner = nullptr);
+    ~TMainForm() override;
+
+    float Scale() const { return DPIScale; }
+
+private:
+    std::string CaptionText;       // the title of the feature window being opened
+    std::vector<std::string> ModelNames;
+    std::uint8_t PanelShown = 0;
+    float DPIScale = 1.0f;         // 1.0 at 96 pixels per inch, else 1.25
+};
+
+// Module-level state of the main unit: empty (0, none) from the module's initialisation until
+// the main window fills it.
+extern TMainForm* MainForm;
+extern std::string DeviceIPText;   // the agent address of "/I"
+extern std::string ModuleOIDText;
+extern std::string ModelNameText;
+extern std::string ModelNameCopy;
+extern std::string StackModeText;
+extern std::string FirmwareModeText;
+extern int UnitCount;
+extern ui::ListView* UnitListViewRef;
+extern int ProxyGroupKind;         // 1 IGMP, 2 MLD
+
+// The program's parameters (its arguments without the program), as the command line gave them.
+const std::vector<std::string>& CommandLineParameters();
+void SetCommandLineParameters(const std::vector<std::string>& parameters);
+
+// Module initialisation and finalisation of this state.
+void InitMainUnit();
+void FinalizeMainUnit();

@@ -1,0 +1,44 @@
+#include "main/Startup.h"
+
+#include "catalogue/Catalogue.h"
+#include "main/MainUnit.h"
+#include "snmp/GlobalSession.h"
+#include "snmp/VarList.h"
+#include "ui/Application.h"
+#include "ui/Guard.h"
+
+#include <exception>
+
+int WinMain()
+{
+    try {
+        ui::SetApplicationTitle("Sorvane-Series");
+        MainForm = new TMainForm(nullptr);
+        ui::SetMainForm(MainForm);
+        ui::Run();
+    } catch (const std::exception& e) {
+        ui::ShowException(e);
+    }
+    delete MainForm;
+    MainForm = nullptr;
+    return 0;
+}
+
+int RunProgram(const std::vector<std::string>& parameters)
+{
+    SetCommandLineParameters(parameters);
+    // Module initialisation, in the order the modules depend on each other.
+    InitMainUnit();
+    InitRequestStatics();
+    InitCatalogue();
+    InitVarListNameTables();
+
+    const int result = WinMain();
+
+    // Module finalisation, in reverse.
+    FreeVarListNameTables();
+    FreeCatalogue();
+    ReleaseRequestStatics();
+    FinalizeMainUnit();
+    return result;
+}

@@ -1,0 +1,160 @@
+// The program started in a directory of its own against the simulated switch: the boots
+// counter, the message files, the main window; and the start-ups that end at once.
+#include "main/MainUnit.h"
+#include "main/Startup.h"
+#include "snmp/GlobalSession.h"
+#include "snmp/SnmpError.h"
+#include "snmp/SnmpSettings.h"
+#include "snmplib/Snmp.h"
+#include "support/FormTest.h"
+#include "support/SimSwitch.h"
+#include "ui/Application.h"
+#include "ui/ListView.h"
+#include "ui/ScrollBox.h"
+#include "ui/StatusBar.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <unistd.h>
+
+namespace {
+
+class Startup : public FormTest {
+protected:
+    void SetUp() override
+    {
+        FormTest::SetUp();
+        ASSERT_TRUE(dir_.isValid());
+        previous_ = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    }
+
+    void TearDown() override
+    {
+        QDir::setCurrent(previous_);
+        // The session lives until the program ends; each start here makes a new one.
+        delete GlobalSnmpSession;
+        GlobalSnmpSession = nullptr;
+        CommonMessages.Reset();
+        FormTest::TearDown();
+    }
+
+    // Runs the program; whileShown runs once its main window is shown, then the window closes.
+    int Run(const std::vector<std::string>& parameters,
+            const std::function<void()>& whileShown = {})
+    {
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (MainForm == nullptr || !MainForm->isVisible())
+                return;
+            poll.stop();
+            shown_ = true;
+            if (whileShown)
+                whileShown();
+            MainForm->Close();
+        });
+        poll.start();
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [] {
+            ADD_FAILURE() << "the program did not end";
+            QCoreApplication::exit(1);
+        });
+        watchdog.start(60000);
+        return RunProgram(parameters);
+    }
+
+    QTemporaryDir dir_;
+    QString previous_;
+    bool shown_ = false;
+};
+
+} // namespace
+
+TEST_F(Startup, AgainstTheSimulatedSwitch)
+{
+    SimSwitch sim;
+    QDir(dir_.path()).mkdir("errmsg");
+    QFile common(dir_.filePath("errmsg/common.err"));
+    ASSERT_TRUE(common.open(QIODevice::WriteOnly));
+    common.write("First common text from the file\r\n\r\n Second one\n");
+    common.close();
+
+    const std::vector<std::string> parameters = {
+        "/I" + sim.Address(), "/v3", "/t" + std::to_string(sim.Port()), "/m3",
+        "/n" + std::string(SimCredentials::NoAuthUser), "/l1"};
+    std::string address, entry0, entry1;
+    int port = 0, width = 0, clientHeight = 0, panels = 0, panelWidth = 0;
+    bool hiddenReceivers = false;
+    const int result = Run(parameters, [&] {
+        address = DeviceIPText;
+        port = DefaultDevice.Port;
+        entry0 = CommonMessage(0);
+        entry1 = CommonMessage(1);
+        width = MainForm->width();
+        clientHeight = MainForm->ClientHeight();
+        panels = MainForm->StatusBar->PanelCount();
+        panelWidth = panels > 0 ? MainForm->StatusBar->Panel(0)->Width() : 0;
+        hiddenReceivers = MainForm->FindComponent("UnitListView") != nullptr &&
+                          !MainForm->UnitListView->isVisible() && !MainForm->ST_ModuleOID->isVisible();
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_TRUE(shown_);
+    EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
+    EXPECT_EQ(address, sim.Address());
+    EXPECT_EQ(port, sim.Port());
+    EXPECT_EQ(entry0, "First common text from the file");
+    EXPECT_EQ(entry1, " Second one");
+    EXPECT_EQ(width, 800);
+    EXPECT_EQ(clientHeight, 138);
+    EXPECT_EQ(panels, 1);
+    EXPECT_EQ(panelWidth, 50);
+    EXPECT_TRUE(hiddenReceivers);
+    QFile boots(dir_.filePath("MvSNMP_PP_BootCounter"));
+    ASSERT_TRUE(boots.open(QIODevice::ReadOnly)) << "the boots counter file";
+    EXPECT_FALSE(boots.readAll().isEmpty());
+    EXPECT_EQ(MainForm, nullptr) << "the main window is gone with the program";
+}
+
+TEST_F(Startup, WithoutParametersItSaysSoAndEnds)
+{
+    EXPECT_EQ(Run({}), 0);
+    EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{"No parameter input"});
+    EXPECT_EQ(MessageBoxes()[0].Caption, "Sorvane-Series");
+}
+
+TEST_F(Startup, AFailureOfTheStartUpIsShownAndEndsTheProgram)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> parameters;
+        std::function<void()> prepare;
+        std::function<std::string()> message;
+    };
+    const std::vector<Case> cases = {
+        {"a version that is no number", {"/I10.0.0.1", "/vabc"}, [] {},
+         [] { return std::string("'abc' is not a valid integer value."); }},
+        {"a boots counter that cannot be saved", {"/I10.0.0.1"},
+         [this] {
+             QFile::remove(dir_.filePath("MvSNMP_PP_BootCounter"));
+             ASSERT_TRUE(QDir(dir_.path()).mkdir("MvSNMP_PP_BootCounter"));
+         },
+         [] { return MessageOfCode(-508); }}, // ends in "!": no full stop added
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClearMessageBoxes();
+        c.prepare();
+        EXPECT_EQ(Run(c.parameters), 0);
+        EXPECT_FALSE(shown_) << "no main window";
+        ASSERT_EQ(MessageBoxes().size(), 1u);
+        EXPECT_EQ(MessageBoxes()[0].Text, c.message());
+        delete GlobalSnmpSession;
+        GlobalSnmpSession = nullptr;
+    }
+}
