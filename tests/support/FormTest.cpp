@@ -1,7 +1,6 @@
 #include "FormTest.h"
 
 #include "ui/Beep.h"
-#include "ui/Guard.h"
 #include "ui/MessageLoop.h"
 #include "ui/StatusBar.h"
 #include "ui/Text.h"
@@ -179,7 +178,7 @@ void FormTest::ClickMenuItem(QWidget* form, const std::string& name)
         ADD_FAILURE() << "menu item " << name << " cannot be chosen";
         return;
     }
-    ui::RunGuarded([action] { action->trigger(); });
+    action->trigger();
 }
 
 bool FormTest::WaitFor(const std::function<bool()>& condition, int timeoutMs)

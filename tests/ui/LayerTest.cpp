@@ -5,6 +5,8 @@
 #include "support/FormTest.h"
 #include "ui/Application.h"
 #include "ui/Guard.h"
+#include "ui/MainWindow.h"
+#include "ui/MenuItem.h"
 #include "ui/MessageBox.h"
 #include "ui/MessageLoop.h"
 #include "ui/Process.h"
@@ -13,6 +15,8 @@
 
 #include <QDesktopServices>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
@@ -87,6 +91,27 @@ TEST_F(Layer, MessageBoxesCarryTheTitleTheOwnerAndTheAnswer)
     EXPECT_EQ(MessageBoxes()[1].Icon, ui::miWarning);
     EXPECT_EQ(MessageBoxes()[2].Caption, "Sorvane-Series");
     EXPECT_EQ(MessageBoxes()[3].Caption, "SNMP");
+}
+
+TEST_F(Layer, MenuItemClickRunsUnderTheGuard)
+{
+    ui::MainWindow main;
+    QMenu* system = main.menuBar()->addMenu("System");
+    QAction* item = system->addAction("Basic Information");
+    item->setObjectName("BasicInfo1");
+    int clicks = 0;
+    ui::SetMenuClick(item, [&](QObject* sender) {
+        EXPECT_EQ(sender, item);
+        if (++clicks == 2)
+            throw std::runtime_error("Get data not complete");
+    });
+    ClickMenuItem(&main, "BasicInfo1");
+    ClickMenuItem(&main, "BasicInfo1");
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{"Get data not complete."});
+    ui::SetMenuClick(item, nullptr);
+    item->trigger();
+    EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(Layer, WaitRunsTheStepSoAWaitInsideATimerTickEnds)
