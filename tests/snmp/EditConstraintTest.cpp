@@ -1,0 +1,370 @@
+// Input rules on edits, driven as a user drives them: typing, pasting, leaving with Tab.
+
+#include "snmp/EditConstraint.h"
+#include "snmp/Exception.h"
+
+#include "ui/Beep.h"
+#include "ui/Control.h"
+#include "ui/Edit.h"
+#include "ui/Form.h"
+#include "ui/MessageBox.h"
+#include "ui/MessageLoop.h"
+#include "ui/ModalResult.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// A shown window with three edits in tab order, its message boxes and beeps recorded.
+class EditRules : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        previousBox_ = ui::SetMessageBoxHandler([this](const ui::MessageBoxCall& call) {
+            messages.push_back(call.Text);
+            captions.push_back(call.Caption);
+            return ui::mrOk;
+        });
+        previousBeep_ = ui::SetBeepHandler([this](int frequency, int duration) {
+            ++beeps;
+            EXPECT_EQ(frequency, 1000);
+            EXPECT_EQ(duration, 200);
+        });
+        form = std::make_unique<ui::Form>();
+        for (int k = 0; k < 3; ++k) {
+            edits[k] = new ui::Edit(form.get());
+            ui::SetBounds(edits[k], 10, 10 + 30 * k, 100, 24);
+        }
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        constraint = std::make_unique<MvEditConstraint>(form.get(), true);
+        Focus(edits[0]);
+    }
+
+    void TearDown() override
+    {
+        constraint.reset();
+        form.reset();
+        ui::SetMessageBoxHandler(previousBox_);
+        ui::SetBeepHandler(previousBeep_);
+    }
+
+    void Focus(ui::Edit* edit)
+    {
+        edit->SetFocus();
+        ui::ProcessMessages();
+    }
+
+    // Types into the edit that has the focus.
+    void Type(const char* keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
+
+    // Leaves the focused edit with Tab and lets the posted and queued messages run.
+    void Tab()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        Settle();
+    }
+
+    void Settle()
+    {
+        for (int k = 0; k < 3; ++k)
+            ui::ProcessMessages();
+    }
+
+    std::unique_ptr<ui::Form> form;
+    ui::Edit* edits[3] = {};
+    std::unique_ptr<MvEditConstraint> constraint;
+    std::vector<std::string> messages;
+    std::vector<std::string> captions;
+    int beeps = 0;
+
+private:
+    ui::MessageBoxHandler previousBox_;
+    ui::BeepHandler previousBeep_;
+};
+
+TEST_F(EditRules, KeyFilterDropsRefusedCharactersWithABeep)
+{
+    const struct {
+        const char* rule;
+        const char* typed;
+        const char* text;
+        int beeps;
+    } cases[] = {
+        {"%i{n1x4094l4}", "12a", "12", 1},
+        {"%i{n1x4094l4}", "123456", "1234", 0}, // the edit takes at most four characters
+        {"%i", "-1-2", "-12", 1},
+        {"%u", "-5", "5", 1},
+        {"%f", "-1.2.3", "-1.23", 1},
+        {"%h{l4f}", "1G2z", "12", 2},
+        {"%n,", ",1,,2", "1,2", 2},
+        {"%s", "any text-%.", "any text-%.", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.rule) + " " + c.typed);
+        edits[0]->SetText("");
+        beeps = 0;
+        constraint->Attach(c.rule, edits[0]);
+        Focus(edits[0]);
+        Type(c.typed);
+        EXPECT_EQ(edits[0]->Text(), c.text);
+        EXPECT_EQ(beeps, c.beeps);
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(EditRules, TextSetByTheProgramIsFilteredCharacterByCharacter)
+{
+    constraint->Attach("%i", edits[0]);
+    edits[0]->SetText("1a2b3");
+    EXPECT_EQ(edits[0]->Text(), "123");
+    EXPECT_EQ(beeps, 2);
+    // The framework's placeholders pass untouched.
+    beeps = 0;
+    for (const char* placeholder : {"(NULL)", "(NOTDONE)"}) {
+        edits[0]->SetText(placeholder);
+        EXPECT_EQ(edits[0]->Text(), placeholder);
+        Tab();
+        Focus(edits[0]);
+    }
+    EXPECT_EQ(beeps, 0);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(EditRules, ARefusedCharacterInTheMiddleKeepsTheCaretThere)
+{
+    constraint->Attach("%u", edits[0]);
+    Type("1234");
+    edits[0]->setCursorPosition(2);
+    Type("x9");
+    EXPECT_EQ(edits[0]->Text(), "129" "34");
+}
+
+TEST_F(EditRules, ExitCheckShowsTheMessageRestoresTheLastGoodTextAndTakesTheFocusBack)
+{
+    constraint->Attach("%i{n1x4094l4}", edits[0]);
+    Type("-5"); // a minus sign passes the filter ...
+    EXPECT_EQ(edits[0]->Text(), "-5");
+    Tab(); // ... and fails on exit
+    EXPECT_EQ(messages, std::vector<std::string>{" Please enter a number between 1 and 4094!"});
+    EXPECT_EQ(captions, std::vector<std::string>{"Sorvane-Series"});
+    EXPECT_EQ(edits[0]->Text(), ""); // nothing has passed yet
+    EXPECT_TRUE(edits[0]->hasFocus());
+
+    Type("12");
+    Tab();
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(edits[1]->hasFocus());
+
+    Focus(edits[0]);
+    edits[0]->selectAll();
+    Type("5000");
+    Tab();
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(edits[0]->Text(), "12"); // the text that passed last
+    EXPECT_TRUE(edits[0]->hasFocus());
+}
+
+TEST_F(EditRules, EmptyTextPassesUnlessTheRuleForbidsIt)
+{
+    constraint->Attach("%i{n1x4094l4}", edits[0]);
+    Tab();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(edits[1]->hasFocus());
+
+    constraint->Attach("%s{l8n}", edits[1]);
+    Tab();
+    EXPECT_EQ(messages, std::vector<std::string>{" Empty value is not allowed!"});
+    EXPECT_TRUE(edits[1]->hasFocus());
+}
+
+TEST_F(EditRules, AddressRuleShowsTheValidatorsMessageOnce)
+{
+    constraint->Attach("%s{I}", edits[0]);
+    Type("10.1.1.1");
+    Tab();
+    EXPECT_TRUE(messages.empty());
+
+    Focus(edits[0]);
+    edits[0]->SetText("10.1.1.300");
+    Tab();
+    EXPECT_EQ(messages, std::vector<std::string>{"Please input a valid IP."});
+    EXPECT_EQ(edits[0]->Text(), "10.1.1.1");
+}
+
+TEST_F(EditRules, AutoAdvanceAndJumpCharacterMoveTheFocusOn)
+{
+    constraint->Attach("%i{n0x65535l5a}", edits[0]);
+    Type("1234");
+    Settle();
+    EXPECT_TRUE(edits[0]->hasFocus());
+    Type("5");
+    Settle();
+    EXPECT_TRUE(edits[1]->hasFocus());
+
+    constraint->Attach("%s{e.}", edits[1]);
+    Type("10.");
+    Settle();
+    EXPECT_EQ(edits[1]->Text(), "10");
+    EXPECT_TRUE(edits[2]->hasFocus());
+    EXPECT_EQ(beeps, 0);
+}
+
+TEST_F(EditRules, CheckFunctionAloneDecidesForRulesWithZ)
+{
+    std::vector<std::string> checked;
+    constraint->Attach("%i{Z}", edits[0], [&](QWidget* control) {
+        checked.push_back(static_cast<ui::Edit*>(control)->Text());
+        return checked.back() != "7";
+    });
+    Type("99999999999"); // beyond the type's range: not tested
+    Tab();
+    Focus(edits[0]);
+    edits[0]->SetText("7");
+    Tab();
+    EXPECT_EQ(checked, (std::vector<std::string>{"99999999999", "7"}));
+    EXPECT_TRUE(messages.empty()); // the function speaks for itself
+    EXPECT_EQ(edits[0]->Text(), "99999999999");
+    EXPECT_TRUE(edits[0]->hasFocus());
+}
+
+TEST_F(EditRules, TheEditsOwnHandlersRunAfterAPassAndMayVeto)
+{
+    int changes = 0;
+    edits[0]->OnChange = [&](QObject*) { ++changes; };
+    edits[0]->OnExit = [&](QObject* sender) {
+        if (static_cast<ui::Edit*>(sender)->Text() == "13")
+            ui::SetTag(sender, -1);
+    };
+    constraint->Attach("%i{n0x99l2a}", edits[0]);
+    Type("1x2");
+    EXPECT_EQ(changes, 3); // "1", "1" again after the refused "x", and "12"
+    Settle();
+    EXPECT_TRUE(edits[1]->hasFocus()); // auto-advance after two characters
+
+    Focus(edits[0]);
+    edits[0]->selectAll();
+    Type("13");
+    Settle(); // the exit handler vetoes: "12" comes back, without a message
+    EXPECT_EQ(edits[0]->Text(), "12");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(edits[1]->hasFocus());
+
+    // A Tag of -1 after the change handler also stops the auto-advance.
+    Focus(edits[0]);
+    edits[0]->selectAll();
+    Type("4");
+    Type("5");
+    Settle();
+    EXPECT_TRUE(edits[0]->hasFocus());
+    EXPECT_EQ(edits[0]->Text(), "45");
+
+    constraint->Detach(edits[0]);
+    ui::SetTag(edits[0], 0);
+    changes = 0;
+    edits[0]->selectAll();
+    Type("x");
+    EXPECT_EQ(edits[0]->Text(), "x");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(beeps, 1); // only the "x" typed under the rule
+}
+
+TEST_F(EditRules, RememberedTextIsWhatARefusedInputFallsBackTo)
+{
+    constraint->Attach("%i{n1x4094l4}", edits[0]);
+    edits[0]->SetText("100"); // a value filled in by the program
+    constraint->RememberText(edits[0]);
+    edits[0]->selectAll();
+    Type("0");
+    Tab();
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(edits[0]->Text(), "100");
+
+    // Attaching another rule keeps the remembered text.
+    constraint->Attach("%i{n1x50}", edits[0]);
+    Tab();
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(edits[0]->Text(), "100");
+}
+
+TEST_F(EditRules, AFailedExitCheckDoesNotCascade)
+{
+    // Both edits refuse their empty text; the second is never left by the user.
+    MvEditConstraint other(form.get(), true);
+    constraint->Attach("%s{l8n}", edits[0]);
+    other.Attach("%s{l8n}", edits[1]);
+    Tab();
+    Settle();
+    EXPECT_EQ(messages, std::vector<std::string>{" Empty value is not allowed!"});
+    EXPECT_TRUE(edits[0]->hasFocus());
+
+    Type("ok");
+    Tab();
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(edits[1]->hasFocus());
+}
+
+TEST_F(EditRules, CompoundRulesAttachPieceByPiece)
+{
+    constraint->AttachCompound("%i{n0x255}%u{l2}", {edits[0], edits[1]});
+    EXPECT_NE(constraint->FindRule(edits[0]), nullptr);
+    EXPECT_EQ(constraint->FindRule(edits[1])->MaxLength, 2);
+
+    try {
+        constraint->AttachCompound("%i%i%i", {edits[0], edits[1]});
+        ADD_FAILURE() << "accepted";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.HelpContext(), -522);
+    }
+    // A malformed piece leaves every edit as it was.
+    EXPECT_THROW(constraint->AttachCompound("%s%i{q}", {edits[2], edits[1]}), Exception);
+    EXPECT_EQ(constraint->FindRule(edits[2]), nullptr);
+    EXPECT_EQ(constraint->FindRule(edits[1])->Type, 'u');
+}
+
+TEST_F(EditRules, MalformedRuleLeavesTheEditUntouched)
+{
+    bool ownHandler = false;
+    edits[0]->OnChange = [&](QObject*) { ownHandler = true; };
+    edits[0]->SetMaxLength(7);
+    try {
+        constraint->Attach("%s{Il4}", edits[0]);
+        ADD_FAILURE() << "accepted";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.HelpContext(), -2);
+        EXPECT_EQ(e.Message(), " Bad format specifier of edit's constraint!");
+    }
+    EXPECT_EQ(constraint->FindRule(edits[0]), nullptr);
+    EXPECT_EQ(edits[0]->MaxLength(), 7);
+    Type("x");
+    EXPECT_TRUE(ownHandler);
+}
+
+TEST_F(EditRules, WidthOptionSizesTheEdit)
+{
+    constraint->Attach("%s{w150l3}", edits[0]);
+    EXPECT_EQ(edits[0]->width(), 150);
+    EXPECT_EQ(edits[0]->MaxLength(), 3);
+}
+
+TEST_F(EditRules, EditsThatOutliveTheirRulesGetTheirHandlersBack)
+{
+    int changes = 0;
+    edits[0]->OnChange = [&](QObject*) { ++changes; };
+    constraint->Attach("%u", edits[0]);
+    constraint->Attach("%u", edits[2]);
+    delete edits[2]; // an edit that goes first is simply forgotten
+    constraint.reset();
+    Type("a");
+    EXPECT_EQ(edits[0]->Text(), "a");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(beeps, 0);
+}
+
+} // namespace
