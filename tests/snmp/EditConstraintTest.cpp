@@ -286,10 +286,17 @@ TEST_F(EditRules, RememberedTextIsWhatARefusedInputFallsBackTo)
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(edits[0]->Text(), "100");
 
+    // Other texts the program sets are not remembered.
+    edits[0]->SetText("");
+    Type("5000");
+    Tab();
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(edits[0]->Text(), "100");
+
     // Attaching another rule keeps the remembered text.
     constraint->Attach("%i{n1x50}", edits[0]);
     Tab();
-    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages.size(), 3u);
     EXPECT_EQ(edits[0]->Text(), "100");
 }
 
