@@ -4,22 +4,19 @@
 
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"
-#include "ui/Label.h"
 #include "ui/MessageBox.h"
 
 #include <string>
 
 namespace {
 
-// The text of an edit, a combo box or a label; empty for other controls.
+// The text of an edit or a combo box; empty for other controls.
 std::string TextOf(QWidget* control)
 {
     if (auto* edit = qobject_cast<ui::Edit*>(control))
         return edit->Text();
     if (auto* combo = qobject_cast<ui::ComboBox*>(control))
         return combo->Text();
-    if (auto* label = qobject_cast<ui::Label*>(control))
-        return label->Caption();
     return {};
 }
 

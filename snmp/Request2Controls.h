@@ -15,6 +15,7 @@
 
 #include <QPointer>
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -34,8 +35,7 @@ using RequestEndEvent = std::function<void(MvSNMPRequest2Controls* sender, const
 
 class MvSNMPRequest2Controls {
 public:
-    // The settings are copied from the defaults; the answers of a window's messages boxes are
-    // owned by owner.
+    // The request takes the default settings; owner parents the driver's message boxes.
     explicit MvSNMPRequest2Controls(QWidget* owner);
     // Clears Busy, then destroys the request, which stops it and waits (dispatching messages)
     // up to 6000 ms for outstanding answers. Answers that arrive meanwhile reach no step of the
@@ -60,6 +60,7 @@ public:
     // class receives nothing; none: no log lines.
     void SetLogTarget(ui::StatusPanel* panel);
     void SetLogTarget(QWidget* memoOrStatusBar);
+    void SetLogTarget(std::nullptr_t) { logTarget_ = nullptr; }
     QObject* LogTarget() const { return logTarget_; }
 
     // The log template of LastOperation with the text, the list's name and the time filled in.
