@@ -108,20 +108,23 @@ bool MvSNMPRequest2Controls::Get()
             WriteLogLine(OkText());
         return ok;
     }
-    if (Mode == 1) {
-        Busy = 1;
-        if (Request.Active) {
-            bool sent = false;
-            Guarded(Busy, [&] { Request.AsyncGet(sent, ReadAnswerHandler(), true); });
-            if (!sent) {
-                Busy = 0;
-                ok = false;
-            }
-        } else {
-            Busy = 0;
-        }
-    }
+    if (Mode == 1)
+        ok = StartAsync([&](bool& sent) { Request.AsyncGet(sent, ReadAnswerHandler(), true); });
     return ok;
+}
+
+bool MvSNMPRequest2Controls::StartAsync(const std::function<void(bool& sent)>& send)
+{
+    Busy = 1;
+    if (!Request.Active) {
+        Busy = 0;
+        return true;
+    }
+    bool sent = false;
+    Guarded(Busy, [&] { send(sent); });
+    if (!sent)
+        Busy = 0;
+    return sent;
 }
 
 bool MvSNMPRequest2Controls::SyncRead()
@@ -253,17 +256,7 @@ bool MvSNMPRequest2Controls::Set(bool refreshAfterSet, bool collectValues)
         if (IsTableKind() && RefreshAfterSet == 1)
             Get();
     } else if (Mode == 1) {
-        Busy = 1;
-        if (Request.Active) {
-            bool sent = false;
-            Guarded(Busy, [&] { Request.AsyncSet(sent, WriteAnswerHandler()); });
-            if (!sent) {
-                Busy = 0;
-                ok = false;
-            }
-        } else {
-            Busy = 0;
-        }
+        ok = StartAsync([&](bool& sent) { Request.AsyncSet(sent, WriteAnswerHandler()); });
     }
     return ok;
 }

@@ -110,6 +110,9 @@ private:
     bool IsTableKind() const;
     bool RowConditionHolds();
     bool SyncRead();
+    // Busy, then the send while the request is active; false when it was not sent (the request
+    // reported why), true when sent or when the request is stopped.
+    bool StartAsync(const std::function<void(bool& sent)>& send);
     void EndOfRead(const MvSNMPError& result);
     void ContinueRead(const MvSNMPError& result);
     void ShowSetResult(const MvSNMPError& result);
