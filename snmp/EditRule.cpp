@@ -1,6 +1,7 @@
 #include "EditRule.h"
 
 #include "Convert.h"
+#include "OctetText.h"
 #include "SnmpError.h"
 #include "TextUtil.h"
 #include "Validators.h"
@@ -16,8 +17,6 @@ namespace {
 [[noreturn]] void RejectRule() { RaiseCommonError(CommonMsg::BadConstraintFormat); }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
 // The run of digits at i as a decimal number (saturating); i moves past it. No digit rejects.
 std::int32_t ReadDigits(const std::string& text, std::size_t& i)
@@ -278,7 +277,7 @@ std::size_t FirstRefusedChar(const EditRuleFormat& rule, const std::string& text
             dot = dot || c == '.';
             break;
         case 'h':
-            accepted = IsHexDigit(c);
+            accepted = HexDigitValue(c) >= 0;
             break;
         case 'i':
             accepted = IsDigit(c) || (c == '-' && k == 0);

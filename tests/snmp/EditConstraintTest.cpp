@@ -1,6 +1,8 @@
 // Input rules on edits, driven as a user drives them: typing, pasting, leaving with Tab.
 
 #include "snmp/EditConstraint.h"
+#include "TestHelpers.h"
+
 #include "snmp/Exception.h"
 
 #include "ui/Beep.h"
@@ -323,12 +325,7 @@ TEST_F(EditRules, CompoundRulesAttachPieceByPiece)
     EXPECT_NE(constraint->FindRule(edits[0]), nullptr);
     EXPECT_EQ(constraint->FindRule(edits[1])->MaxLength, 2);
 
-    try {
-        constraint->AttachCompound("%i%i%i", {edits[0], edits[1]});
-        ADD_FAILURE() << "accepted";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.HelpContext(), -522);
-    }
+    EXPECT_EQ(CodeOf([&] { constraint->AttachCompound("%i%i%i", {edits[0], edits[1]}); }), -522);
     // A malformed piece leaves every edit as it was.
     EXPECT_THROW(constraint->AttachCompound("%s%i{q}", {edits[2], edits[1]}), Exception);
     EXPECT_EQ(constraint->FindRule(edits[2]), nullptr);

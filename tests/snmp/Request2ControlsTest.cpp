@@ -19,13 +19,6 @@ using namespace requesttest;
 
 namespace {
 
-const VarDescriptor ThreeRowColumns[] = {
-    {"1.3.6.1.3.4242.1.1.1", "Row", integer, notaccess, nullptr},
-    {"1.3.6.1.3.4242.1.1.1", "Name", displaystr, readonly, nullptr},
-    {"1.3.6.1.3.4242.1.1.2", "Number", integer, readonly, nullptr},
-    {},
-};
-
 // The bridge port table: one row per port of the model (26).
 const VarDescriptor PortColumns[] = {
     {"1.3.6.1.2.1.17.4.4.1.1", "Port", integer, readonly, nullptr},
