@@ -1,7 +1,6 @@
 #include "EditRule.h"
 
 #include "Convert.h"
-#include "OctetText.h"
 #include "SnmpError.h"
 #include "TextUtil.h"
 #include "Validators.h"

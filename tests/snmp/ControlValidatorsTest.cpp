@@ -1,14 +1,14 @@
 // The address and number checks applied to controls: which speak on refusal, which stay silent,
 // and that they read the control they are given.
 
+#include "support/FormTest.h"
+
 #include "snmp/ControlValidators.h"
 #include "snmp/EditConstraint.h"
 
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
-#include "ui/MessageBox.h"
-#include "ui/ModalResult.h"
 
 #include <gtest/gtest.h>
 
@@ -17,26 +17,16 @@
 
 namespace {
 
-class ControlValidators : public testing::Test {
+class ControlValidators : public FormTest {
 protected:
     void SetUp() override
     {
-        previous_ = ui::SetMessageBoxHandler([this](const ui::MessageBoxCall& call) {
-            shown.push_back(call.Text);
-            owners.push_back(call.Owner);
-            return ui::mrOk;
-        });
+        FormTest::SetUp();
         edit = new ui::Edit(&form);
     }
-    void TearDown() override { ui::SetMessageBoxHandler(previous_); }
 
     ui::Form form;
     ui::Edit* edit = nullptr;
-    std::vector<std::string> shown;
-    std::vector<QWidget*> owners;
-
-private:
-    ui::MessageBoxHandler previous_;
 };
 
 TEST_F(ControlValidators, RefusalsSpeakOnlyWhereTheCheckHasATextOfItsOwn)
@@ -61,18 +51,18 @@ TEST_F(ControlValidators, RefusalsSpeakOnlyWhereTheCheckHasATextOfItsOwn)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        shown.clear();
+        ClearMessageBoxes();
         edit->SetText(c.passes);
         EXPECT_TRUE(c.check(edit));
-        EXPECT_TRUE(shown.empty());
+        EXPECT_TRUE(MessageBoxes().empty());
         edit->SetText(c.fails);
         EXPECT_FALSE(c.check(edit));
         EXPECT_EQ(edit->Text(), c.fails);
         if (c.message == nullptr) {
-            EXPECT_TRUE(shown.empty());
+            EXPECT_TRUE(MessageBoxes().empty());
         } else {
-            EXPECT_EQ(shown, std::vector<std::string>{c.message});
-            EXPECT_EQ(owners.back(), &form);
+            EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{c.message});
+            EXPECT_EQ(MessageBoxes().back().Owner, &form);
         }
     }
 }
@@ -85,7 +75,7 @@ TEST_F(ControlValidators, ReadTheTextOfAComboBox)
     EXPECT_TRUE(ValidateIPv4Text(combo));
     combo->SetText("10.0.0");
     EXPECT_FALSE(ValidateIPv4Text(combo));
-    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_EQ(MessageBoxes().size(), 1u);
 }
 
 } // namespace

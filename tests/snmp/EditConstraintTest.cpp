@@ -1,20 +1,18 @@
 // Input rules on edits, driven as a user drives them: typing, pasting, leaving with Tab.
 
-#include "snmp/EditConstraint.h"
 #include "TestHelpers.h"
+#include "support/FormTest.h"
 
+#include "snmp/EditConstraint.h"
 #include "snmp/Exception.h"
 
 #include "ui/Beep.h"
 #include "ui/Control.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
-#include "ui/MessageBox.h"
 #include "ui/MessageLoop.h"
-#include "ui/ModalResult.h"
 
 #include <QApplication>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -22,29 +20,18 @@
 
 namespace {
 
-// A shown window with three edits in tab order, its message boxes and beeps recorded.
-class EditRules : public testing::Test {
+// A shown window with three edits in tab order.
+class EditRules : public FormTest {
 protected:
     void SetUp() override
     {
-        previousBox_ = ui::SetMessageBoxHandler([this](const ui::MessageBoxCall& call) {
-            messages.push_back(call.Text);
-            captions.push_back(call.Caption);
-            return ui::mrOk;
-        });
-        previousBeep_ = ui::SetBeepHandler([this](int frequency, int duration) {
-            ++beeps;
-            EXPECT_EQ(frequency, 1000);
-            EXPECT_EQ(duration, 200);
-        });
+        FormTest::SetUp();
         form = std::make_unique<ui::Form>();
         for (int k = 0; k < 3; ++k) {
             edits[k] = new ui::Edit(form.get());
             ui::SetBounds(edits[k], 10, 10 + 30 * k, 100, 24);
         }
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ShowAndActivate(form.get());
         constraint = std::make_unique<MvEditConstraint>(form.get(), true);
         Focus(edits[0]);
     }
@@ -53,27 +40,26 @@ protected:
     {
         constraint.reset();
         form.reset();
-        ui::SetMessageBoxHandler(previousBox_);
-        ui::SetBeepHandler(previousBeep_);
+        FormTest::TearDown();
     }
 
-    void Focus(ui::Edit* edit)
+    static void Focus(ui::Edit* edit)
     {
         edit->SetFocus();
         ui::ProcessMessages();
     }
 
     // Types into the edit that has the focus.
-    void Type(const char* keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
+    static void Type(const char* keys) { TypeInto(QApplication::focusWidget(), keys); }
 
     // Leaves the focused edit with Tab and lets the posted and queued messages run.
-    void Tab()
+    static void Tab()
     {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        PressKey(Qt::Key_Tab);
         Settle();
     }
 
-    void Settle()
+    static void Settle()
     {
         for (int k = 0; k < 3; ++k)
             ui::ProcessMessages();
@@ -82,13 +68,6 @@ protected:
     std::unique_ptr<ui::Form> form;
     ui::Edit* edits[3] = {};
     std::unique_ptr<MvEditConstraint> constraint;
-    std::vector<std::string> messages;
-    std::vector<std::string> captions;
-    int beeps = 0;
-
-private:
-    ui::MessageBoxHandler previousBox_;
-    ui::BeepHandler previousBeep_;
 };
 
 TEST_F(EditRules, KeyFilterDropsRefusedCharactersWithABeep)
@@ -111,32 +90,35 @@ TEST_F(EditRules, KeyFilterDropsRefusedCharactersWithABeep)
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.rule) + " " + c.typed);
         edits[0]->SetText("");
-        beeps = 0;
+        const int before = BeepCount();
         constraint->Attach(c.rule, edits[0]);
-        Focus(edits[0]);
-        Type(c.typed);
+        TypeInto(edits[0], c.typed);
         EXPECT_EQ(edits[0]->Text(), c.text);
-        EXPECT_EQ(beeps, c.beeps);
+        EXPECT_EQ(BeepCount() - before, c.beeps);
     }
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(MessageBoxes().empty());
 }
 
 TEST_F(EditRules, TextSetByTheProgramIsFilteredCharacterByCharacter)
 {
+    // One beep of 1000 Hz for 200 ms per refused character.
+    std::vector<std::pair<int, int>> sounds;
+    const ui::BeepHandler counting = ui::SetBeepHandler([&](int hz, int ms) { sounds.emplace_back(hz, ms); });
     constraint->Attach("%i", edits[0]);
     edits[0]->SetText("1a2b3");
+    ui::SetBeepHandler(counting);
     EXPECT_EQ(edits[0]->Text(), "123");
-    EXPECT_EQ(beeps, 2);
+    EXPECT_EQ(sounds, (std::vector<std::pair<int, int>>{{1000, 200}, {1000, 200}}));
+
     // The framework's placeholders pass untouched.
-    beeps = 0;
     for (const char* placeholder : {"(NULL)", "(NOTDONE)"}) {
         edits[0]->SetText(placeholder);
         EXPECT_EQ(edits[0]->Text(), placeholder);
         Tab();
         Focus(edits[0]);
     }
-    EXPECT_EQ(beeps, 0);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(BeepCount(), 0);
+    EXPECT_TRUE(MessageBoxes().empty());
 }
 
 TEST_F(EditRules, ARefusedCharacterInTheMiddleKeepsTheCaretThere)
@@ -154,21 +136,22 @@ TEST_F(EditRules, ExitCheckShowsTheMessageRestoresTheLastGoodTextAndTakesTheFocu
     Type("-5"); // a minus sign passes the filter ...
     EXPECT_EQ(edits[0]->Text(), "-5");
     Tab(); // ... and fails on exit
-    EXPECT_EQ(messages, std::vector<std::string>{" Please enter a number between 1 and 4094!"});
-    EXPECT_EQ(captions, std::vector<std::string>{"Sorvane-Series"});
+    EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{" Please enter a number between 1 and 4094!"});
+    EXPECT_EQ(MessageBoxes()[0].Caption, "Sorvane-Series");
+    EXPECT_EQ(MessageBoxes()[0].Owner, form.get());
     EXPECT_EQ(edits[0]->Text(), ""); // nothing has passed yet
     EXPECT_TRUE(edits[0]->hasFocus());
 
     Type("12");
     Tab();
-    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(MessageBoxes().size(), 1u);
     EXPECT_TRUE(edits[1]->hasFocus());
 
     Focus(edits[0]);
     edits[0]->selectAll();
     Type("5000");
     Tab();
-    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(MessageBoxes().size(), 2u);
     EXPECT_EQ(edits[0]->Text(), "12"); // the text that passed last
     EXPECT_TRUE(edits[0]->hasFocus());
 }
@@ -177,12 +160,12 @@ TEST_F(EditRules, EmptyTextPassesUnlessTheRuleForbidsIt)
 {
     constraint->Attach("%i{n1x4094l4}", edits[0]);
     Tab();
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(MessageBoxes().empty());
     EXPECT_TRUE(edits[1]->hasFocus());
 
     constraint->Attach("%s{l8n}", edits[1]);
     Tab();
-    EXPECT_EQ(messages, std::vector<std::string>{" Empty value is not allowed!"});
+    EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{" Empty value is not allowed!"});
     EXPECT_TRUE(edits[1]->hasFocus());
 }
 
@@ -191,12 +174,12 @@ TEST_F(EditRules, AddressRuleShowsTheValidatorsMessageOnce)
     constraint->Attach("%s{I}", edits[0]);
     Type("10.1.1.1");
     Tab();
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(MessageBoxes().empty());
 
     Focus(edits[0]);
     edits[0]->SetText("10.1.1.300");
     Tab();
-    EXPECT_EQ(messages, std::vector<std::string>{"Please input a valid IP."});
+    EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{"Please input a valid IP."});
     EXPECT_EQ(edits[0]->Text(), "10.1.1.1");
 }
 
@@ -215,7 +198,7 @@ TEST_F(EditRules, AutoAdvanceAndJumpCharacterMoveTheFocusOn)
     Settle();
     EXPECT_EQ(edits[1]->Text(), "10");
     EXPECT_TRUE(edits[2]->hasFocus());
-    EXPECT_EQ(beeps, 0);
+    EXPECT_EQ(BeepCount(), 0);
 }
 
 TEST_F(EditRules, CheckFunctionAloneDecidesForRulesWithZ)
@@ -231,7 +214,7 @@ TEST_F(EditRules, CheckFunctionAloneDecidesForRulesWithZ)
     edits[0]->SetText("7");
     Tab();
     EXPECT_EQ(checked, (std::vector<std::string>{"99999999999", "7"}));
-    EXPECT_TRUE(messages.empty()); // the function speaks for itself
+    EXPECT_TRUE(MessageBoxes().empty()); // the function speaks for itself
     EXPECT_EQ(edits[0]->Text(), "99999999999");
     EXPECT_TRUE(edits[0]->hasFocus());
 }
@@ -255,7 +238,7 @@ TEST_F(EditRules, TheEditsOwnHandlersRunAfterAPassAndMayVeto)
     Type("13");
     Settle(); // the exit handler vetoes: "12" comes back, without a message
     EXPECT_EQ(edits[0]->Text(), "12");
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(MessageBoxes().empty());
     EXPECT_TRUE(edits[1]->hasFocus());
 
     // A Tag of -1 after the change handler also stops the auto-advance.
@@ -274,7 +257,7 @@ TEST_F(EditRules, TheEditsOwnHandlersRunAfterAPassAndMayVeto)
     Type("x");
     EXPECT_EQ(edits[0]->Text(), "x");
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(beeps, 1); // only the "x" typed under the rule
+    EXPECT_EQ(BeepCount(), 1); // only the "x" typed under the rule
 }
 
 TEST_F(EditRules, RememberedTextIsWhatARefusedInputFallsBackTo)
@@ -285,20 +268,20 @@ TEST_F(EditRules, RememberedTextIsWhatARefusedInputFallsBackTo)
     edits[0]->selectAll();
     Type("0");
     Tab();
-    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(MessageBoxes().size(), 1u);
     EXPECT_EQ(edits[0]->Text(), "100");
 
     // Other texts the program sets are not remembered.
     edits[0]->SetText("");
     Type("5000");
     Tab();
-    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(MessageBoxes().size(), 2u);
     EXPECT_EQ(edits[0]->Text(), "100");
 
     // Attaching another rule keeps the remembered text.
     constraint->Attach("%i{n1x50}", edits[0]);
     Tab();
-    EXPECT_EQ(messages.size(), 3u);
+    EXPECT_EQ(MessageBoxes().size(), 3u);
     EXPECT_EQ(edits[0]->Text(), "100");
 }
 
@@ -310,12 +293,12 @@ TEST_F(EditRules, AFailedExitCheckDoesNotCascade)
     other.Attach("%s{l8n}", edits[1]);
     Tab();
     Settle();
-    EXPECT_EQ(messages, std::vector<std::string>{" Empty value is not allowed!"});
+    EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{" Empty value is not allowed!"});
     EXPECT_TRUE(edits[0]->hasFocus());
 
     Type("ok");
     Tab();
-    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(MessageBoxes().size(), 1u);
     EXPECT_TRUE(edits[1]->hasFocus());
 }
 
@@ -368,7 +351,7 @@ TEST_F(EditRules, EditsThatOutliveTheirRulesGetTheirHandlersBack)
     Type("a");
     EXPECT_EQ(edits[0]->Text(), "a");
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(beeps, 0);
+    EXPECT_EQ(BeepCount(), 0);
 }
 
 } // namespace
