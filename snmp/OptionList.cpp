@@ -3,6 +3,9 @@
 #include "Convert.h"
 #include "TextUtil.h"
 
+#include "ui/ComboBox.h"
+#include "ui/RadioGroup.h"
+
 MvOptionList::MvOptionList(const OptionItem* table, int kind, bool caseSensitive)
 {
     Init(table, kind, caseSensitive);
@@ -91,4 +94,35 @@ std::string MvOptionList::TextToValue(const std::string& text) const
     if (i < 0)
         return text;
     return kind_ == 1 ? IntToStr(Item(i).value) : Item(i).valueText;
+}
+
+void MvOptionList::FillComboBox(ui::ComboBox* combo) const
+{
+    combo->ClearItems();
+    for (const Entry& entry : items_)
+        combo->AddItem(entry.text);
+}
+
+void MvOptionList::FillRadioGroup(ui::RadioGroup* group) const
+{
+    std::vector<std::string> texts;
+    for (const Entry& entry : items_)
+        texts.push_back(entry.text);
+    group->SetItems(texts);
+}
+
+int MvOptionList::IndexNamedBy(const std::string& text) const
+{
+    const int index = FindByText(text);
+    return index >= 0 ? index : FindByValue(text);
+}
+
+void MvOptionList::SelectInComboBox(ui::ComboBox* combo, const std::string& text) const
+{
+    combo->SetItemIndex(IndexNamedBy(text));
+}
+
+void MvOptionList::SelectInRadioGroup(ui::RadioGroup* group, const std::string& text) const
+{
+    group->SetItemIndex(IndexNamedBy(text));
 }

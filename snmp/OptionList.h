@@ -7,6 +7,11 @@
 #include <string>
 #include <vector>
 
+namespace ui {
+class ComboBox;
+class RadioGroup;
+}
+
 // One {value, display text} pair of a static option table. Kind-1 tables give an integer value,
 // kind-2 tables a value text.
 struct OptionItem {
@@ -57,7 +62,18 @@ public:
     std::string ValueToText(const std::string& value) const;
     std::string TextToValue(const std::string& text) const;
 
+    // Controls show a list by its display texts, in list order, so a control's item index is
+    // the list's index once it has been filled from the list.
+    void FillComboBox(ui::ComboBox* combo) const;
+    void FillRadioGroup(ui::RadioGroup* group) const;
+    // Selects the entry that the text names, by display text or else by raw value; no entry
+    // (-1) when neither is known.
+    void SelectInComboBox(ui::ComboBox* combo, const std::string& text) const;
+    void SelectInRadioGroup(ui::RadioGroup* group, const std::string& text) const;
+
 private:
+    // The index that a text names, by display text or else by raw value.
+    int IndexNamedBy(const std::string& text) const;
     bool Matches(const std::string& a, const std::string& b) const;
 
     int kind_ = 0;

@@ -113,13 +113,8 @@ protected:
     RecordingDriver& Driver(const MvSNMPVarList& list, int version = 1)
     {
         driver = std::make_unique<RecordingDriver>(&form);
-        MvSNMPRequest& request = driver->Request;
-        request.Device.Address = Sim().Address();
-        request.Device.Port = static_cast<std::uint16_t>(Sim().Port());
-        request.Security.Version = static_cast<std::uint8_t>(version);
-        request.Security.ReadCommunity = SimCredentials::ReadCommunity;
-        request.Security.WriteCommunity = SimCredentials::WriteCommunity;
-        request.VarList = list;
+        AimAt(driver->Request, Sim(), version);
+        driver->Request.VarList = list;
         return *driver;
     }
 

@@ -49,6 +49,16 @@ inline void EnsureGlobalSession()
     }
 }
 
+// Aims a request at the simulated switch, with its communities.
+inline void AimAt(MvSNMPRequest& request, const SimSwitch& sim, int version = 1)
+{
+    request.Device.Address = sim.Address();
+    request.Device.Port = static_cast<std::uint16_t>(sim.Port());
+    request.Security.Version = static_cast<std::uint8_t>(version);
+    request.Security.ReadCommunity = SimCredentials::ReadCommunity;
+    request.Security.WriteCommunity = SimCredentials::WriteCommunity;
+}
+
 // Lets the event pump deliver answers until done holds or the time is up.
 inline bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = std::chrono::seconds(10))
 {
@@ -95,11 +105,7 @@ protected:
     static std::unique_ptr<MvSNMPRequest> Request(const MvSNMPVarList& list, int version = 1)
     {
         auto request = std::make_unique<MvSNMPRequest>();
-        request->Device.Address = sim_->Address();
-        request->Device.Port = static_cast<std::uint16_t>(sim_->Port());
-        request->Security.Version = static_cast<std::uint8_t>(version);
-        request->Security.ReadCommunity = SimCredentials::ReadCommunity;
-        request->Security.WriteCommunity = SimCredentials::WriteCommunity;
+        AimAt(*request, *sim_, version);
         request->VarList = list;
         request->ResultHook = [](MvSNMPError* error) { Reports().push_back(*error); };
         Reports().clear();
