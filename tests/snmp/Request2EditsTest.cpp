@@ -2,9 +2,8 @@
 // read into the controls or the list view, edited as a user edits, written, and read back from
 // the agent.
 
+#include "BindingFixture.h"
 #include "RequestFixture.h"
-#include "TestHelpers.h"
-#include "support/FormTest.h"
 #include "support/SnmpTools.h"
 
 #include "snmp/OptionList.h"
@@ -28,8 +27,7 @@ using namespace requesttest;
 
 namespace {
 
-const OptionItem EnabledDisabledTable[] = {{1, "enabled"}, {2, "disabled"}, {}};
-MvOptionList EnabledDisabled(EnabledDisabledTable, 1);
+MvOptionList EnabledDisabled(bindingtest::EnabledDisabledTable, 1);
 
 // Objects of tests/snmp/data/bindings.dat.
 const char* const NumberOid = "1.3.6.1.3.4242.20.1.0";
@@ -68,59 +66,29 @@ std::string AllPortBits()
 
 // A window and its driver, aimed at a simulated switch of its own serving bindings.dat (the
 // tests write).
-class BoundForm : public FormTest {
+class BoundForm : public bindingtest::BindingTest {
 protected:
     static void SetUpTestSuite() { EnsureGlobalSession(); }
 
     void SetUp() override
     {
-        FormTest::SetUp();
+        BindingTest::SetUp();
         SimSwitchOptions options;
         options.extraArgs = {"--data", std::string(SORVANE_SOURCE_DIR) + "/tests/snmp/data/bindings.dat"};
         sim = std::make_unique<SimSwitch>(options);
-        form = std::make_unique<ui::Form>();
-        ui::SetBounds(form.get(), 100, 100, 600, 400);
+        AimAt(driver->Request, *sim);
     }
 
     void TearDown() override
     {
-        driver.reset();
-        form.reset();
+        BindingTest::TearDown();
         sim.reset();
-        FormTest::TearDown();
     }
 
     MvSNMPRequest2Edits& Driver(const VarDescriptor* table, std::uint8_t kind, int keyCount)
     {
-        driver = std::make_unique<MvSNMPRequest2Edits>(form.get());
-        AimAt(driver->Request, *sim);
         driver->Request.VarList = MvSNMPVarList(table, kind, keyCount);
         return *driver;
-    }
-
-    template <class Control>
-    Control* Add(int left, int top, int width = 80, int height = 24)
-    {
-        auto* control = new Control(form.get());
-        ui::SetBounds(control, left, top, width, height);
-        return control;
-    }
-
-    std::vector<ui::CheckBox*> Boxes(int count, int top)
-    {
-        std::vector<ui::CheckBox*> boxes;
-        for (int k = 0; k < count; ++k)
-            boxes.push_back(Add<ui::CheckBox>(10 + 22 * (k % 16), top + 22 * (k / 16), 20, 20));
-        return boxes;
-    }
-
-    static std::set<int> Checked(const std::vector<ui::CheckBox*>& boxes)
-    {
-        std::set<int> checked;
-        for (std::size_t k = 0; k < boxes.size(); ++k)
-            if (boxes[k]->Checked())
-                checked.insert(static_cast<int>(k));
-        return checked;
     }
 
     bool ReadAsync()
@@ -164,15 +132,13 @@ protected:
     }
 
     std::unique_ptr<SimSwitch> sim;
-    std::unique_ptr<ui::Form> form;
-    std::unique_ptr<MvSNMPRequest2Edits> driver;
 };
 
 TEST_F(BoundForm, ScalarsAreReadEditedWrittenAndReadBack)
 {
     MvSNMPRequest2Edits& d = Driver(NumberAndState, SVT_SV, 0);
-    auto* number = Add<ui::Edit>(10, 10);
-    auto* state = Add<ui::ComboBox>(10, 40, 120);
+    auto* number = Add<ui::Edit>(10, 10, 80, 24);
+    auto* state = Add<ui::ComboBox>(10, 40, 120, 24);
     std::vector<QObject*> stateChanges;
     state->OnChange = [&](QObject* sender) { stateChanges.push_back(sender); };
     d.BindEdits(0, "%i{n0x100l3}", number);
@@ -209,8 +175,8 @@ TEST_F(BoundForm, ScalarsAreReadEditedWrittenAndReadBack)
 TEST_F(BoundForm, ARefusedInputFallsBackToTheValueRead)
 {
     MvSNMPRequest2Edits& d = Driver(NumberAndState, SVT_SV, 0);
-    auto* number = Add<ui::Edit>(10, 10);
-    Add<ui::Edit>(10, 40);
+    auto* number = Add<ui::Edit>(10, 10, 80, 24);
+    Add<ui::Edit>(10, 40, 80, 24);
     d.BindEdits(0, "%i{n0x100}", number);
     d.Request.VarList.Item(1).access |= invalid; // the state stays out of this window
     ShowAndActivate(form.get());
@@ -235,9 +201,9 @@ TEST_F(BoundForm, ARefusedInputFallsBackToTheValueRead)
 TEST_F(BoundForm, ATableWalkFillsTheListAndTheSelectedRowDrivesThePortBoxes)
 {
     MvSNMPRequest2Edits& d = Driver(PortTable, MVT_FMV, 1);
-    auto* list = Add<ui::ListView>(10, 10, 500, 120);
-    auto* name = Add<ui::Edit>(10, 140);
-    const std::vector<ui::CheckBox*> ports = Boxes(64, 180);
+    const std::vector<ui::CheckBox*> ports = AddMany<ui::CheckBox>(64);
+    auto* list = Add<ui::ListView>(10, 150, 500, 120);
+    auto* name = Add<ui::Edit>(10, 280, 80, 24);
     std::vector<bool> ownSelections;
     list->OnSelectItem = [&](QObject*, ui::ListItem*, bool selected) { ownSelections.push_back(selected); };
 
@@ -288,8 +254,8 @@ TEST_F(BoundForm, ATableWalkFillsTheListAndTheSelectedRowDrivesThePortBoxes)
 TEST_F(BoundForm, CheckBoxesShowBitsAndAnEnumeratedValue)
 {
     MvSNMPRequest2Edits& d = Driver(StateAndFlags, SVT_SV, 0);
-    const std::vector<ui::CheckBox*> flags = Boxes(8, 10);
-    auto* state = Add<ui::CheckBox>(10, 60, 120);
+    const std::vector<ui::CheckBox*> flags = AddMany<ui::CheckBox>(8);
+    auto* state = Add<ui::CheckBox>(10, 60, 120, 24);
     state->SetCaption("Disabled");
     std::vector<QObject*> stateClicks;
     state->OnClick = [&](QObject* sender) { stateClicks.push_back(sender); };
@@ -316,7 +282,7 @@ TEST_F(BoundForm, AFailureDuringAnAsynchronousReadEndsItInTheStatusLine)
     auto* bar = new ui::StatusBar(form.get());
     d.SetLogTarget(bar);
     // A number shown in a check box has no option to check it by.
-    d.BindControl(0, Add<ui::CheckBox>(10, 10));
+    d.BindControl(0, Add<ui::CheckBox>());
     ASSERT_TRUE(ReadAsync());
     EXPECT_EQ(bar->SimpleText().rfind("Get: " + MessageOfCode(MvCode::BadPartSyntax) + " Receive at ", 0), 0u)
         << bar->SimpleText();
