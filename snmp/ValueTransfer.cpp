@@ -20,7 +20,6 @@
 #include "ui/RadioGroup.h"
 
 #include <cstdio>
-#include <cstring>
 #include <optional>
 
 namespace {
@@ -48,7 +47,7 @@ std::string RawValue(const MvVarItem& item)
     return item.options != nullptr ? item.options->TextToValue(item.value) : item.value;
 }
 
-// Whether the controls of a binding are all edits; they are then returned in order.
+// The controls of a binding, in order; all must be edits.
 std::vector<ui::Edit*> EditsOf(const ControlBinding& binding)
 {
     std::vector<ui::Edit*> edits;
@@ -76,24 +75,6 @@ void RequireOctets(const std::string& octets, std::size_t count)
 std::string Hex(unsigned char octet) { return OctetsToHex(std::string(1, static_cast<char>(octet))); }
 
 unsigned char Octet(const std::string& octets, std::size_t k) { return static_cast<unsigned char>(octets[k]); }
-
-std::uint32_t LittleEndian32(const std::string& octets, std::size_t at)
-{
-    std::uint32_t value = 0;
-    for (std::size_t k = 4; k-- > 0;)
-        value = value << 8 | Octet(octets, at + k);
-    return value;
-}
-
-double LittleEndianDouble(const std::string& octets)
-{
-    std::uint64_t bits = 0;
-    for (std::size_t k = 8; k-- > 0;)
-        bits = bits << 8 | Octet(octets, k);
-    double value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
 
 std::uint32_t Number(const ui::Edit* edit) { return static_cast<std::uint32_t>(ReadDecimal(edit->Text())); }
 
@@ -165,18 +146,24 @@ std::optional<std::vector<std::string>> FieldTexts(std::int32_t syntax, const st
     if (IsPlaceholder(text))
         return std::nullopt;
     switch (syntax) {
-    case objectid:
+    case objectid: {
         need(octets.size() / 4);
-        for (std::size_t k = 0; k + 4 <= octets.size(); k += 4)
-            fields.push_back(std::to_string(LittleEndian32(octets, k)));
+        const std::string oid = OctetsToText(octets, objectid);
+        for (std::size_t start = 0; !octets.empty();) {
+            const std::size_t dot = oid.find('.', start);
+            fields.push_back(oid.substr(start, dot - start));
+            if (dot == std::string::npos)
+                break;
+            start = dot + 1;
+        }
         break;
+    }
     case ipaddress:
     case nsapaddr:
         decimalFields(4);
         break;
     case timeticks: {
-        RequireOctets(octets, 4);
-        const std::uint32_t t = LittleEndian32(octets, 0);
+        const auto t = static_cast<std::uint32_t>(ReadUnsignedDecimal(OctetsToText(octets, uinteger)));
         for (std::uint32_t field : {t / 8640000, t % 8640000 / 360000, t % 360000 / 6000, t % 6000 / 100, t % 100})
             fields.push_back(std::to_string(field));
         break;
@@ -196,8 +183,7 @@ std::optional<std::vector<std::string>> FieldTexts(std::int32_t syntax, const st
         break;
     }
     case bcdatetime: {
-        RequireOctets(octets, 8);
-        const DateTimeParts d = DecodeDateTime(LittleEndianDouble(octets));
+        const DateTimeParts d = DecodeDateTime(StrToDateTime(OctetsToText(octets, bcdatetime)));
         for (int field : {d.year, d.month, d.day, d.hour, d.minute, d.second, d.millisecond})
             fields.push_back(std::to_string(field));
         break;
