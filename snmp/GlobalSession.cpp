@@ -66,14 +66,11 @@ void CreateGlobalSession(const std::string& directory)
 void InitRequestStatics()
 {
     SnmpEventProcessor = new _SnmpEventProcessor;
-    DefaultDevice.Address.clear();
-    DefaultScope.ContextEngineId.clear();
-    DefaultScope.ContextName.clear();
-    DefaultSecurity.ReadCommunity.clear();
-    DefaultSecurity.WriteCommunity.clear();
-    DefaultSecurity.SecurityName.clear();
-    DefaultSecurity.AuthPassword.clear();
-    DefaultSecurity.PrivPassword.clear();
+    // Empty texts and zero numbers until CreateGlobalSession sets the defaults.
+    DefaultDevice = MvSNMPDevice{};
+    DefaultScope = MvSNMPScope{};
+    DefaultSecurity = MvSNMPSecurity{};
+    DefaultTimeout = 0;
 }
 
 void ReleaseRequestStatics()

@@ -36,6 +36,11 @@ protected:
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         dir_ = pattern;
         bootFile_ = JoinPath(dir_.string(), BootCounterFileName);
+        // Other suites of this program keep one session for all their tests; start afresh.
+        delete GlobalSnmpSession;
+        GlobalSnmpSession = nullptr;
+        if (SnmpEventProcessor != nullptr)
+            ReleaseRequestStatics();
         InitRequestStatics();
     }
     void TearDown() override
