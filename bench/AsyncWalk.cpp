@@ -88,11 +88,7 @@ void FrameworkAsyncWalk(benchmark::State& state)
             break;
         }
     }
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const double rate = seconds > 0 ? WalkTableRows * static_cast<double>(state.iterations()) / seconds : 0;
-    CountRows(state);
-    state.counters["snmptable rows/s"] = reference;
-    state.counters["ratio"] = reference > 0 ? rate / reference : 0; // goal: at least 0.5
+    ReportBesideReference(state, start, reference);
 }
 BENCHMARK(FrameworkAsyncWalk)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 

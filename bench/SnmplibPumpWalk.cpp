@@ -95,11 +95,7 @@ void SnmplibPumpWalk(benchmark::State& state)
             break;
         }
     }
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const double rate = seconds > 0 ? WalkTableRows * static_cast<double>(state.iterations()) / seconds : 0;
-    CountRows(state);
-    state.counters["snmptable rows/s"] = reference;
-    state.counters["ratio"] = reference > 0 ? rate / reference : 0;   // goal: at least 0.5
+    ReportBesideReference(state, start, reference);
     ReleaseRequestStatics();
     std::filesystem::remove_all(dir);
 }

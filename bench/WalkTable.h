@@ -57,3 +57,15 @@ inline double SnmptableRowsPerSecond(const SimSwitch& sim, int walks)
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return WalkTableRows * walks / seconds;
 }
+
+// Rows per second since start and the ratio to the reference rate, for a walk timed beside
+// snmptable on the same switch (goal: a ratio of at least 0.5).
+inline void ReportBesideReference(benchmark::State& state, std::chrono::steady_clock::time_point start,
+                                  double reference)
+{
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double rate = seconds > 0 ? WalkTableRows * static_cast<double>(state.iterations()) / seconds : 0;
+    CountRows(state);
+    state.counters["snmptable rows/s"] = reference;
+    state.counters["ratio"] = reference > 0 ? rate / reference : 0;
+}
