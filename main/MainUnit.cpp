@@ -9,15 +9,6 @@
 #include "ui/Scale.h"
 
 TMainForm* MainForm = nullptr;
-std::string DeviceIPText;
-std::string ModuleOIDText;
-std::string ModelNameText;
-std::string ModelNameCopy;
-std::string StackModeText;
-std::string FirmwareModeText;
-int UnitCount = 0;
-ui::ListView* UnitListViewRef = nullptr;
-int ProxyGroupKind = 0;
 
 namespace {
 
@@ -42,25 +33,12 @@ void SetCommandLineParameters(const std::vector<std::string>& parameters)
 void InitMainUnit()
 {
     MainForm = nullptr;
-    DeviceIPText.clear();
-    ModuleOIDText.clear();
-    ModelNameText.clear();
-    ModelNameCopy.clear();
-    StackModeText.clear();
-    FirmwareModeText.clear();
-    UnitCount = 0;
-    UnitListViewRef = nullptr;
-    ProxyGroupKind = 0;
+    ClearDeviceState();
 }
 
 void FinalizeMainUnit()
 {
-    FirmwareModeText.clear();
-    StackModeText.clear();
-    ModelNameCopy.clear();
-    ModelNameText.clear();
-    ModuleOIDText.clear();
-    DeviceIPText.clear();
+    ClearDeviceState();
 }
 
 TMainForm::TMainForm(QWidget* owner) : ui::MainWindow(owner)

@@ -2,6 +2,7 @@
 // The main window and the module-level state it keeps for the other windows.
 
 #include "main/CommandLine.h"
+#include "snmp/DeviceState.h"
 #include "ui/MainWindow.h"
 
 #include "ui_MainForm.h"
@@ -9,10 +10,6 @@
 #include <cstdint>
 #include <string>
 #include <vector>
-
-namespace ui {
-class ListView;
-}
 
 class TMainForm : public ui::MainWindow, public Ui::MainForm, private SwitchCopies {
 public:
@@ -33,23 +30,15 @@ private:
     float DPIScale = 1.0f;         // 1.0 at 96 pixels per inch, else 1.25
 };
 
-// Module-level state of the main unit: empty (0, none) from the module's initialisation until
-// the main window fills it.
+// The main window of the module; the state it keeps for the other windows lives in
+// snmp/DeviceState.h, which windows below main/ read.
 extern TMainForm* MainForm;
-extern std::string DeviceIPText;   // the agent address of "/I"
-extern std::string ModuleOIDText;
-extern std::string ModelNameText;
-extern std::string ModelNameCopy;
-extern std::string StackModeText;
-extern std::string FirmwareModeText;
-extern int UnitCount;
-extern ui::ListView* UnitListViewRef;
-extern int ProxyGroupKind;         // 1 IGMP, 2 MLD
 
 // The program's parameters (its arguments without the program), as the command line gave them.
 const std::vector<std::string>& CommandLineParameters();
 void SetCommandLineParameters(const std::vector<std::string>& parameters);
 
-// Module initialisation and finalisation of this state.
+// Module initialisation and finalisation of the main unit (the main window pointer and the
+// device state).
 void InitMainUnit();
 void FinalizeMainUnit();
