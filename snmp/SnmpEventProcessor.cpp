@@ -2,6 +2,7 @@
 
 #include "snmp/GlobalSession.h"
 #include "snmplib/Snmp.h"
+#include "ui/Handling.h"
 
 #include <QSocketNotifier>
 #include <QTimer>
@@ -59,6 +60,8 @@ void _SnmpEventProcessor::Tick()
     ticking_ = true;
     Disable();
     if (GlobalSnmpSession != nullptr) {
+        // A window closed from an answer's handling closes once the tick has returned.
+        ui::HandlingScope handling;
         // Exceptions must not cross the event loop; answer handlers report their own failures.
         try {
             SNMPProcessPendingEvents();

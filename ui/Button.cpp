@@ -16,6 +16,7 @@ Button::Button(QWidget* parent) : QPushButton(ClientOf(parent))
 {
     setAutoDefault(false);
     connect(this, &QAbstractButton::clicked, this, [this] { RunGuarded([this] { Clicked(); }); });
+    resize(DefaultButtonWidth, DefaultButtonHeight);
     ShowIfParentVisible(this);
 }
 

@@ -56,7 +56,10 @@ private:
 
 class CheckBox : public TwoStateButton<QCheckBox> {
 public:
-    explicit CheckBox(QWidget* parent = nullptr) : TwoStateButton(parent) {}
+    explicit CheckBox(QWidget* parent = nullptr) : TwoStateButton(parent)
+    {
+        resize(DefaultCheckBoxWidth, DefaultCheckBoxHeight);
+    }
     void SetChecked(bool checked) { ChangeState(checked); }
 
 protected:

@@ -14,6 +14,7 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(ClientOf(parent))
     // A user's choice; code that sets the index does not emit it.
     connect(this, &QComboBox::activated, this,
             [this] { RunGuarded([this] { Fire(OnChange, static_cast<QObject*>(this)); }); });
+    resize(DefaultComboBoxWidth, DefaultComboBoxHeight);
     ShowIfParentVisible(this);
 }
 

@@ -23,6 +23,7 @@ const char* const ColorProperty = "_ui_color";
 const char* const FontColorProperty = "_ui_fontcolor";
 const char* const HintProperty = "_ui_hint";
 const char* const ShowHintProperty = "_ui_showhint";
+const char* const FixedSizeProperty = "_ui_fixedsize";
 
 bool IsEditor(const QWidget* w)
 {
@@ -119,8 +120,10 @@ void SetBounds(QWidget* control, int left, int top, int width, int height)
     if (control->isWindow()) {
         const QSize frame = control->frameGeometry().size() - control->geometry().size();
         control->move(left, top);
-        control->resize(std::max(0, width - frame.width()), std::max(0, height - frame.height()));
+        Resize(control, width - frame.width(), height - frame.height());
     } else {
+        if (FixedSize(control))
+            control->setFixedSize(std::max(0, width), std::max(0, height));
         control->setGeometry(left, top, std::max(0, width), std::max(0, height));
     }
     Realign(control);
@@ -148,6 +151,31 @@ void SetWidth(QWidget* control, int width)
 void SetHeight(QWidget* control, int height)
 {
     SetBounds(control, control->x(), control->y(), control->frameGeometry().width(), height);
+}
+
+void Resize(QWidget* control, int width, int height)
+{
+    const QSize size(std::max(0, width), std::max(0, height));
+    if (FixedSize(control))
+        control->setFixedSize(size);
+    else
+        control->resize(size);
+}
+
+bool FixedSize(const QWidget* control)
+{
+    return control->property(FixedSizeProperty).toBool();
+}
+
+void SetFixedSize(QWidget* control, bool fixed)
+{
+    control->setProperty(FixedSizeProperty, fixed);
+    if (fixed) {
+        control->setFixedSize(control->size());
+    } else {
+        control->setMinimumSize(0, 0);
+        control->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
 }
 
 bool Visible(const QWidget* control)

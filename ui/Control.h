@@ -15,6 +15,12 @@ class QWidget;
 
 namespace ui {
 
+// The sizes of controls made at run time, before code sizes them (a form layout gives its own).
+constexpr int DefaultEditWidth = 121, DefaultEditHeight = 21;
+constexpr int DefaultComboBoxWidth = 145, DefaultComboBoxHeight = 21;
+constexpr int DefaultCheckBoxWidth = 97, DefaultCheckBoxHeight = 17;
+constexpr int DefaultButtonWidth = 75, DefaultButtonHeight = 25;
+
 // An integer for the window's own use; 0 until set. Form layouts set it as the dynamic
 // property "Tag".
 int Tag(const QObject* control);
@@ -39,6 +45,15 @@ void SetLeft(QWidget* control, int left);
 void SetTop(QWidget* control, int top);
 void SetWidth(QWidget* control, int width);
 void SetHeight(QWidget* control, int height);
+
+// Resizes a control (a window: its client area) to width x height; a fixed-size window keeps
+// the new size fixed.
+void Resize(QWidget* control, int width, int height);
+
+// A fixed-size window (a dialog or single border) cannot be resized by the user; code still
+// sizes it through the layer (SetBounds, Resize, the form's client size).
+bool FixedSize(const QWidget* control);
+void SetFixedSize(QWidget* control, bool fixed);
 
 // The control's own visibility: a child that is not hidden counts as visible even while its
 // window is not shown.

@@ -32,6 +32,7 @@ Edit::Edit(QWidget* parent) : QLineEdit(ClientOf(parent))
 {
     setValidator(new LengthValidator(this, maxLength_));
     connect(this, &QLineEdit::textChanged, this, [this] { TextChangedByQt(); });
+    resize(DefaultEditWidth, DefaultEditHeight);
     ShowIfParentVisible(this);
 }
 

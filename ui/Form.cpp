@@ -5,6 +5,7 @@
 #include "ui/Color.h"
 #include "ui/Control.h"
 #include "ui/Guard.h"
+#include "ui/Handling.h"
 #include "ui/Loadable.h"
 #include "ui/Scale.h"
 #include "ui/Text.h"
@@ -119,6 +120,8 @@ void CustomForm::SetBorderStyle(BorderStyle style)
     case bsSizeable: break;
     }
     self_->setWindowFlags(flags);
+    // Dialog and single borders cannot be dragged to another size.
+    SetFixedSize(self_, style == bsDialog || style == bsSingle);
 }
 
 void CustomForm::SetBorderIcons(int icons)
@@ -144,13 +147,13 @@ int CustomForm::ClientHeight() const
 
 void CustomForm::SetClientWidth(int width)
 {
-    self_->resize(width, self_->height());
+    Resize(self_, width, self_->height());
     Realign(ClientOf(self_));
 }
 
 void CustomForm::SetClientHeight(int height)
 {
-    self_->resize(self_->width(), height);
+    Resize(self_, self_->width(), height);
     Realign(ClientOf(self_));
 }
 
@@ -242,6 +245,18 @@ void CustomForm::Close()
         EndModal(mrCancel);
         return;
     }
+    if (Handling()) {
+        // Asked for inside a handler: close once it has returned, never nested inside it.
+        QPointer<QWidget> self(self_);
+        RunWhenIdle(ModalLevel(), [self] { return !self.isNull(); },
+                    [this] { RunGuarded([this] { CloseNow(); }); });
+        return;
+    }
+    CloseNow();
+}
+
+void CustomForm::CloseNow()
+{
     if (!CloseQuery())
         return;
     CloseAction action = caHide;
@@ -310,7 +325,7 @@ bool CustomForm::HandleEvent(QEvent* event)
         // The window's close button and everything else that closes the window from outside
         // go through the close query and the close event; Qt learns whether it closed.
         QPointer<QWidget> self(self_);
-        RunGuarded([this] { Close(); });
+        RunGuardedOutsideHandling([this] { Close(); });
         event->setAccepted(!self || !self->isVisible());
         return true;
     }
@@ -391,7 +406,9 @@ int Form::ShowModal()
     freeAfterModal_ = false;
     setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
+    ModalScope modal;
     loop_ = &loop;
+    modalLevel_ = ModalLevel();
     Show();
     // A result set before the loop runs (by a show or activation handler) still counts.
     if (modalResult_ != mrNone)
@@ -412,10 +429,13 @@ void Form::SetModalResult(int result)
     modalResult_ = result;
     if (loop_ == nullptr || result == mrNone)
         return;
+    // The loop ends once the handler that asked for it, and any handling around it, has
+    // returned; an answer to the SNMP pump counts as handling too.
     QPointer<Form> self(this);
     QTimer::singleShot(0, this, [self] {
         if (self)
-            self->CheckModalResult();
+            RunWhenIdle(self->modalLevel_, [self] { return !self.isNull(); },
+                        [self] { self->CheckModalResult(); });
     });
 }
 
@@ -443,7 +463,7 @@ void Form::CheckModalResult()
 
 void Form::reject()
 {
-    RunGuarded([this] { Close(); });
+    RunGuardedOutsideHandling([this] { Close(); });
 }
 
 void Form::accept()

@@ -92,6 +92,8 @@ public:
     // Asks to close: the close query may refuse; the close event picks the close action
     // (caHide by default, caFree frees the form after it closed, caNone keeps it open). A modal
     // form ends its modal loop with mrCancel. Closing the main window ends the program.
+    // Asked for while a handler or an SNMP answer is being handled, the close takes effect once
+    // that handling has returned (ui/Handling.h).
     void Close();
 
     // Frees the form once the message that is running has been handled. Deleting it before
@@ -120,6 +122,7 @@ private:
     bool HandleEvent(QEvent* event);
     void PlaceOnFirstShow();
     void Activate();
+    void CloseNow();
 
     QWidget* self_;
     FormEvents* events_;
@@ -153,6 +156,7 @@ private:
     void CheckModalResult();
 
     QEventLoop* loop_ = nullptr;
+    int modalLevel_ = 0;
     int modalResult_ = mrNone;
     bool freeAfterModal_ = false;
 };

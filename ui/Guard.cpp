@@ -1,10 +1,25 @@
 #include "ui/Guard.h"
 
+#include "ui/Handling.h"
 #include "ui/MessageBox.h"
 
 namespace ui {
 
 bool RunGuarded(const std::function<void()>& f)
+{
+    try {
+        HandlingScope handling;
+        f();
+        return true;
+    } catch (const std::exception& e) {
+        ShowException(e);
+    } catch (...) {
+        ShowException("Unknown exception");
+    }
+    return false;
+}
+
+bool RunGuardedOutsideHandling(const std::function<void()>& f)
 {
     try {
         f();

@@ -10,8 +10,12 @@
 
 namespace ui {
 
-// Runs f; an exception that escapes it is shown with ShowException. Returns false then.
+// Runs f as the handling of a user's action (ui/Handling.h: a Close asked for inside it waits
+// until it has returned); an exception that escapes it is shown with ShowException. Returns
+// false then.
 bool RunGuarded(const std::function<void()>& f);
+// The same without counting as handling: for the layer's own steps that carry out a close.
+bool RunGuardedOutsideHandling(const std::function<void()>& f);
 
 // The message box of an escaped exception: its text, with a full stop added when the text does
 // not already end in punctuation.

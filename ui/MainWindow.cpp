@@ -2,6 +2,7 @@
 
 #include "ui/Align.h"
 #include "ui/Application.h"
+#include "ui/Control.h"
 
 #include <QMenuBar>
 
@@ -35,13 +36,13 @@ int MainWindow::ClientHeight() const
 
 void MainWindow::SetClientWidth(int width)
 {
-    resize(width, height());
+    Resize(this, width, height());
     FitCentralWidget();
 }
 
 void MainWindow::SetClientHeight(int height)
 {
-    resize(width(), height + MenuHeight());
+    Resize(this, width(), height + MenuHeight());
     FitCentralWidget();
 }
 
