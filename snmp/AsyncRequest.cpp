@@ -120,6 +120,19 @@ void MvSNMPRequest::ForgetAnswers()
         it = it->second.request == this ? answers.erase(it) : std::next(it);
 }
 
+void MvSNMPRequest::ForgetReads()
+{
+    auto& answers = OutstandingAnswers();
+    for (auto it = answers.begin(); it != answers.end();) {
+        if (it->second.request == this && it->second.decode) {
+            it = answers.erase(it);
+            --PendingCount;
+        } else {
+            ++it;
+        }
+    }
+}
+
 void MvSNMPRequest::AsyncResponseHandler(int reason, Pdu& pdu, SnmpTarget& target, const AnswerHandler& handler,
                                          bool decode)
 {

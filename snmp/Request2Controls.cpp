@@ -84,7 +84,18 @@ bool MvSNMPRequest2Controls::RowConditionHolds() { return Request.EvalCondition(
 
 MvSNMPRequest::AnswerHandler MvSNMPRequest2Controls::ReadAnswerHandler()
 {
-    return [this](MvSNMPError& result, MvSNMPVarList&) { AsyncGetAnswer(result); };
+    return [this, generation = readGeneration_](MvSNMPError& result, MvSNMPVarList&) {
+        if (generation == readGeneration_)
+            AsyncGetAnswer(result);
+    };
+}
+
+void MvSNMPRequest2Controls::SupersedeRead()
+{
+    ++readGeneration_;
+    if (readOutstanding_)
+        Request.ForgetReads();
+    readOutstanding_ = false;
 }
 
 MvSNMPRequest::AnswerHandler MvSNMPRequest2Controls::WriteAnswerHandler()
@@ -96,6 +107,7 @@ bool MvSNMPRequest2Controls::Get()
 {
     bool ok = true;
     LastOperation = 0;
+    SupersedeRead();
     BeforeGet();
     if (Mode == 0) {
         Busy = 1;
@@ -108,8 +120,12 @@ bool MvSNMPRequest2Controls::Get()
             WriteLogLine(OkText());
         return ok;
     }
-    if (Mode == 1)
-        ok = StartAsync([&](bool& sent) { Request.AsyncGet(sent, ReadAnswerHandler(), true); });
+    if (Mode == 1) {
+        ok = StartAsync([&](bool& sent) {
+            Request.AsyncGet(sent, ReadAnswerHandler(), true);
+            readOutstanding_ = sent;
+        });
+    }
     return ok;
 }
 
@@ -160,8 +176,10 @@ void MvSNMPRequest2Controls::AsyncGetAnswer(const MvSNMPError& result)
 {
     if (destroying_)
         return;
+    const std::uint64_t generation = readGeneration_;
     try {
         if (result.Code != 0) {
+            readOutstanding_ = false;
             Busy = 0;
             LastOperation = 0;
             if (OnGetEnd)
@@ -171,16 +189,25 @@ void MvSNMPRequest2Controls::AsyncGetAnswer(const MvSNMPError& result)
         } else if (!IsTableKind()) {
             if (RowConditionHolds())
                 RowReceived();
+            if (generation != readGeneration_)
+                return;
             EndOfRead(result);
         } else if (result.EndOfWalk) {
             EndOfRead(result);
         } else {
             if (RowConditionHolds())
                 RowReceived();
+            // A read started while the row was handled (a click dispatched from RowReceived)
+            // has taken over: this walk goes no further.
+            if (generation != readGeneration_)
+                return;
             ContinueRead(result);
         }
     } catch (const std::exception& e) {
-        // Nothing escapes into the event pump: the read ends here.
+        // Nothing escapes into the event pump: the read ends here, unless a newer one runs.
+        if (generation != readGeneration_)
+            return;
+        readOutstanding_ = false;
         ReportAnswerFailure(e.what());
     }
 }
@@ -190,11 +217,14 @@ void MvSNMPRequest2Controls::ContinueRead(const MvSNMPError& result)
     if (Request.Active) {
         bool sent = false;
         Request.AsyncGet(sent, ReadAnswerHandler(), false);
-        if (!sent)
+        if (!sent) {
+            readOutstanding_ = false;
             Busy = 0;
+        }
         return;
     }
     // The window stopped the walk.
+    readOutstanding_ = false;
     AfterGet();
     Busy = 0;
     if (!logTarget_)
@@ -212,6 +242,7 @@ void MvSNMPRequest2Controls::ContinueRead(const MvSNMPError& result)
 
 void MvSNMPRequest2Controls::EndOfRead(const MvSNMPError& result)
 {
+    readOutstanding_ = false;
     AfterGet();
     Busy = 0;
     if (!logTarget_)

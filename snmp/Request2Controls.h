@@ -9,6 +9,10 @@
 //
 // Busy is a flag, not a lock: Get and Set do not test it. Windows test it before an exchange,
 // and before they close they clear Request.Active and dispatch messages until it clears.
+// One read at a time: a Get while this driver's asynchronous read is outstanding supersedes that
+// read, whose later answers are dropped (no row, no end report, no next GETNEXT); a write in
+// flight is left alone. ReadOutstanding tells a read apart from Busy, which a write's answer
+// clears too.
 
 #include "snmp/SnmpError.h"
 #include "snmp/SnmpRequest.h"
@@ -70,6 +74,8 @@ public:
     // not sent. The framework's exceptions of a synchronous read, or of sending, reach the caller
     // with Busy cleared.
     bool Get();
+    // Whether an asynchronous read has been sent and has not ended yet.
+    bool ReadOutstanding() const { return readOutstanding_; }
     // Writes the variable list, after collecting the values from the controls when asked. False
     // when a synchronous write failed or was not sent, or an asynchronous one was not sent.
     bool Set(bool refreshAfterSet = true, bool collectValues = true);
@@ -120,8 +126,12 @@ private:
     void ReportAnswerFailure(const std::string& message);
 
     MvSNMPRequest::AnswerHandler ReadAnswerHandler();
+    // Drops the outstanding read, if any, before a new one starts.
+    void SupersedeRead();
     MvSNMPRequest::AnswerHandler WriteAnswerHandler();
 
     QPointer<QObject> logTarget_;
     bool destroying_ = false;
+    bool readOutstanding_ = false;
+    std::uint64_t readGeneration_ = 0; // raised by every read; answers of older reads are dropped
 };

@@ -85,6 +85,10 @@ public:
     // The same exchanges sent asynchronously; ok tells whether the request went out.
     void AsyncGet(bool& ok, AnswerHandler handler, bool first);
     void AsyncSet(bool& ok, AnswerHandler handler);
+    // Drops the outstanding answers of this request's reads (writes stay): a read that a new
+    // one supersedes. They no longer count as pending and find nothing when they come, so they
+    // never decode into the list the new read walks.
+    void ForgetReads();
 
     // Fills both targets; chosen points to the one the exchange must use.
     void BuildTarget(UTarget& userTarget, CTarget& communityTarget, SnmpTarget*& chosen);

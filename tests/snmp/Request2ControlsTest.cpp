@@ -13,6 +13,7 @@
 #include "ui/ModalResult.h"
 #include "ui/StatusBar.h"
 
+#include <algorithm>
 #include <regex>
 
 using namespace requesttest;
@@ -221,6 +222,57 @@ TEST_F(DriverTest, AWalkOfASlowAgentStopsHalfWayAndKeepsItsRows)
     EXPECT_EQ(hooked[0].Sequence, static_cast<std::uint64_t>(-1));
     EXPECT_EQ(Panel()->Text(), "");
     EXPECT_EQ(ends.size(), 2u);
+}
+
+// One read at a time: a Get while the walk is outstanding (a Refresh click, a Stop then
+// Refresh, a click dispatched while a row is handled) takes over; the older walk's answers
+// list no row and end nothing, so every row comes once and one end is reported.
+TEST_F(DriverTest, AGetDuringAWalkSupersedesIt)
+{
+    Sim().Control("delay 30");
+    struct Case {
+        const char* name;
+        std::function<void(RecordingDriver&)> secondGet;
+    };
+    const Case cases[] = {
+        {"between answers", [](RecordingDriver& d) {
+             ASSERT_TRUE(PumpUntil([&] { return d.rows.size() >= 3; }));
+             ASSERT_TRUE(d.Get());
+         }},
+        {"stop, then a new read at once", [](RecordingDriver& d) {
+             ASSERT_TRUE(PumpUntil([&] { return d.rows.size() >= 3; }));
+             d.Request.Active = 0;
+             d.Request.Active = 1;
+             ASSERT_TRUE(d.Get());
+         }},
+        {"inside a row's handling", [](RecordingDriver& d) {
+             d.onRow = [&d] {
+                 if (d.rows.size() == 3) {
+                     d.onRow = nullptr;
+                     d.Get();
+                 }
+             };
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingDriver& d = Driver(List(PortColumns, MVT_FMV, 0, "Ports"));
+        int ends = 0;
+        d.OnGetEnd = [&](MvSNMPRequest2Controls*, const MvSNMPError&) { ++ends; };
+        d.SetLogTarget(Panel());
+        ASSERT_TRUE(d.Get());
+        EXPECT_TRUE(d.ReadOutstanding());
+        c.secondGet(d);
+        ASSERT_TRUE(WaitIdle());
+        ASSERT_TRUE(PumpUntil([&] { return d.Request.PendingCount == 0; }));
+        EXPECT_FALSE(d.ReadOutstanding());
+        // The first walk's three rows, then the second walk's 26 ports, each once.
+        ASSERT_EQ(d.rows.size(), 3u + 26u);
+        for (std::size_t i = 0; i < d.rows.size(); ++i)
+            EXPECT_EQ(d.rows[i][0], std::to_string(i < 3 ? i + 1 : i - 2));
+        EXPECT_EQ(ends, 1);
+        EXPECT_EQ(std::count(d.steps.begin(), d.steps.end(), "AfterGet"), 1);
+    }
 }
 
 TEST_F(DriverTest, StoppedRequestSendsNothing)
