@@ -44,6 +44,11 @@ void FinalizeMainUnit()
 TMainForm::TMainForm(QWidget* owner) : ui::MainWindow(owner)
 {
     setupUi(this);
+    // The layout's client area lies below the menu bar, which takes its row once it has items.
+    const int clientHeight = ClientHeight();
+    Menu_.Build(MainMenu1, MenuTree());
+    SetClientHeight(clientHeight);
+    Menu_.Bind([this](const std::string& onClick) { return HandlerFor(onClick); });
     Loaded();
     SetBorderStyle(ui::bsSingle);
     SetBorderIcons(ui::biSystemMenu | ui::biMinimize);
@@ -63,3 +68,19 @@ TMainForm::TMainForm(QWidget* owner) : ui::MainWindow(owner)
 }
 
 TMainForm::~TMainForm() = default;
+
+ui::NotifyEvent TMainForm::HandlerFor(const std::string& onClick)
+{
+    const HandlerRow* row = FindHandler(onClick);
+    if (row == nullptr || !CanRun(*row))
+        return {};
+    return [this, row](QObject*) { RunHandler(*row); };
+}
+
+bool TMainForm::CanRun(const HandlerRow&) const
+{
+    // The families arrive with their windows; until then their items stay disabled.
+    return false;
+}
+
+void TMainForm::RunHandler(const HandlerRow&) {}

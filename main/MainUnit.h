@@ -2,6 +2,8 @@
 // The main window and the module-level state it keeps for the other windows.
 
 #include "main/CommandLine.h"
+#include "main/HandlerTable.h"
+#include "main/MainMenu.h"
 #include "snmp/DeviceState.h"
 #include "ui/MainWindow.h"
 
@@ -23,7 +25,18 @@ public:
 
     float Scale() const { return DPIScale; }
 
+    // The items of MainMenu1 by component name.
+    const MainMenu& Menu() const { return Menu_; }
+
+    // What the menu item naming onClick runs: the handler whose row has that name (ignoring
+    // letter case), when its family can run; empty otherwise, and the item stays disabled.
+    ui::NotifyEvent HandlerFor(const std::string& onClick);
+
 private:
+    bool CanRun(const HandlerRow& row) const;
+    void RunHandler(const HandlerRow& row);
+
+    MainMenu Menu_;
     std::string CaptionText;       // the title of the feature window being opened
     std::vector<std::string> ModelNames;
     std::uint8_t PanelShown = 0;

@@ -1,0 +1,10 @@
+#pragma once
+// The handler rows of each top-level menu group (main/HandlerTable.h).
+
+#include "main/HandlerTable.h"
+
+extern const std::span<const HandlerRow> SystemHandlers;
+extern const std::span<const HandlerRow> ManagementHandlers;
+extern const std::span<const HandlerRow> Layer2Handlers;
+extern const std::span<const HandlerRow> MonitoringHandlers;
+extern const std::span<const HandlerRow> HelpHandlers;
