@@ -61,6 +61,7 @@ struct AgentState {
     DataModel* model = nullptr;
     Faults faults;
     RequestCounts counts;
+    SetJournal journal;
 };
 AgentState* agent = nullptr;
 
@@ -153,7 +154,14 @@ int CountRequest(int, int, void* serverArg, void*)
     case SNMP_MSG_GET: ++agent->counts.get; break;
     case SNMP_MSG_GETNEXT: ++agent->counts.getNext; break;
     case SNMP_MSG_GETBULK: ++agent->counts.getBulk; break;
-    case SNMP_MSG_SET: ++agent->counts.set; break;
+    case SNMP_MSG_SET: {
+        ++agent->counts.set;
+        std::vector<SetBinding> bindings;
+        for (const netsnmp_variable_list* vb = pdu->variables; vb; vb = vb->next_variable)
+            bindings.push_back({ToOid(vb->name, vb->name_length), TakeValue(vb)});
+        agent->journal.Add(std::move(bindings));
+        break;
+    }
     default: break;
     }
     return SNMP_ERR_NOERROR;
@@ -389,7 +397,7 @@ int RunAgent(const AgentOptions& options, DataModel& model)
             if (FD_ISSET(control.Fd(), &readFds)) {
                 FD_CLR(control.Fd(), &readFds);
                 control.ServeOne([&](const std::string& line) {
-                    return RunControlCommand(line, state.faults, model, state.counts);
+                    return RunControlCommand(line, state.faults, model, state.counts, state.journal);
                 });
             }
             const bool due = holding && Millis(heldSince, Clock::now()) >= state.faults.delayMs;

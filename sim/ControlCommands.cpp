@@ -18,7 +18,7 @@ bool ParseCount(const std::string& text, int& out)
 } // namespace
 
 std::string RunControlCommand(const std::string& line, Faults& faults, DataModel& model,
-                              const RequestCounts& counts)
+                              const RequestCounts& counts, SetJournal& journal)
 {
     std::istringstream in(line);
     std::string command;
@@ -44,6 +44,15 @@ std::string RunControlCommand(const std::string& line, Faults& faults, DataModel
         return "ok";
     }
     in >> arg1 >> arg2 >> extra;
+    if (command == "journal") {
+        if (arg1.empty())
+            return journal.Format();
+        if (arg1 == "clear" && arg2.empty()) {
+            journal.Clear();
+            return "ok";
+        }
+        return "error: journal takes nothing or clear";
+    }
     if (command == "delay" || command == "drop") {
         int value = 0;
         if (!ParseCount(arg1, value) || !arg2.empty())

@@ -9,16 +9,19 @@
 //   reset                       clears every fault
 //   data <data-file line>       applies one line of the data-file format to the running agent
 //   stats                       "get=N getnext=N getbulk=N set=N" requests received so far
-// Each answers "ok" or a line starting with "error: ".
+//   journal                     the SET PDUs received so far, one line each (sim/SetJournal.h)
+//   journal clear               empties the journal
+// Each answers "ok" or a line starting with "error: " (ping, stats and journal answer their text).
 
 #include "DataModel.h"
 #include "Faults.h"
+#include "SetJournal.h"
 
 #include <string>
 
 namespace sim {
 
 std::string RunControlCommand(const std::string& line, Faults& faults, DataModel& model,
-                              const RequestCounts& counts);
+                              const RequestCounts& counts, SetJournal& journal);
 
 } // namespace sim

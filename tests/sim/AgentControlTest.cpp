@@ -171,3 +171,34 @@ TEST(SimAgentControl, RefusesBadDataFilesWithFileAndLine)
 }
 
 } // namespace
+
+TEST(SimAgentControl, JournalKeepsEverySetPduWithItsBindingsUntilCleared)
+{
+    SimSwitch sim({"Kb", {"--data", SimSwitch::DataFile("tables.dat")}});
+    EXPECT_TRUE(sim.SetJournal().empty());
+    const auto set = [&](std::vector<std::string> bindings, const std::string& community) {
+        std::vector<std::string> args = {"-v2c", "-c", community, "-t", "1", "-r", "0", sim.Endpoint()};
+        args.insert(args.end(), bindings.begin(), bindings.end());
+        return RunSnmpTool("snmpset", args);
+    };
+    ToolResult r = set({"1.3.6.1.3.4242.6.1.0", "i", "7", "1.3.6.1.3.4242.6.2.0", "s", "a b",
+                        "1.3.6.1.3.4242.6.3.0", "a", "10.1.2.3"}, "quostem");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    // A refused SET and one with the read community are journaled as received as well.
+    set({"1.3.6.1.3.4242.6.1.0", "i", "999"}, "quostem");
+    set({"1.3.6.1.3.4242.6.7.0", "x", "001122334455"}, "tarnel");
+    EXPECT_EQ(Get(sim, "1.3.6.1.3.4242.6.1.0").exitCode, 0) << "reads are not journaled";
+
+    const std::vector<SetJournalPdu> journal = sim.SetJournal();
+    ASSERT_EQ(journal.size(), 3u);
+    EXPECT_EQ(journal[0], (SetJournalPdu{{"1.3.6.1.3.4242.6.1.0", 'i', "7"},
+                                         {"1.3.6.1.3.4242.6.2.0", 'x', "612062"},
+                                         {"1.3.6.1.3.4242.6.3.0", 'a', "10.1.2.3"}}));
+    EXPECT_EQ(journal[0][1].Octets(), "a b");
+    EXPECT_EQ(journal[1], (SetJournalPdu{{"1.3.6.1.3.4242.6.1.0", 'i', "999"}}));
+    EXPECT_EQ(journal[2][0].value, "001122334455");
+
+    sim.ClearSetJournal();
+    EXPECT_TRUE(sim.SetJournal().empty());
+    EXPECT_EQ(sim.Control("journal now").rfind("error: ", 0), 0u);
+}

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -185,4 +186,38 @@ std::string SimSwitch::Control(const std::string& command)
     while (!reply.empty() && (reply.back() == '\n' || reply.back() == '\r'))
         reply.pop_back();
     return reply;
+}
+
+std::string SetJournalBinding::Octets() const
+{
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < value.size(); i += 2)
+        bytes += static_cast<char>(std::stoi(value.substr(i, 2), nullptr, 16));
+    return bytes;
+}
+
+std::vector<SetJournalPdu> SimSwitch::SetJournal()
+{
+    std::vector<SetJournalPdu> pdus;
+    std::istringstream lines(Control("journal"));
+    std::string line;
+    while (std::getline(lines, line)) {
+        SetJournalPdu pdu;
+        std::istringstream fields(line);
+        std::string word;
+        fields >> word; // "set"
+        SetJournalBinding binding;
+        std::string type;
+        while (fields >> binding.oid >> type >> binding.value) {
+            binding.type = type.empty() ? 0 : type[0];
+            pdu.push_back(binding);
+        }
+        pdus.push_back(std::move(pdu));
+    }
+    return pdus;
+}
+
+void SimSwitch::ClearSetJournal()
+{
+    Control("journal clear");
 }

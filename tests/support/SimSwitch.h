@@ -22,6 +22,18 @@ inline constexpr const char* AuthPassword = "sorvaneauth";
 inline constexpr const char* PrivPassword = "sorvanepriv";
 } // namespace SimCredentials
 
+// One variable binding of a SET PDU the agent received: its OID (dotted, no leading dot), its
+// type as a data-file letter (i u c C t a o x n) and its value text (octet strings in hex).
+struct SetJournalBinding {
+    std::string oid;
+    char type = 0;
+    std::string value;
+    // The bytes of an octet string (type 'x').
+    std::string Octets() const;
+    bool operator==(const SetJournalBinding&) const = default;
+};
+using SetJournalPdu = std::vector<SetJournalBinding>;
+
 struct SimSwitchOptions {
     std::string model = "Kb";              // Ka, Kb, Kc or Kd
     std::vector<std::string> extraArgs;    // further sorvane-sim arguments (--data FILE, ...)
@@ -44,6 +56,10 @@ public:
     // Commands: "delay <ms>", "drop <n>", "error <oid-prefix> <status>", "silence on|off",
     // "reset" (clears every fault).
     std::string Control(const std::string& command);
+
+    // The SET PDUs the agent received since it started or since ClearSetJournal, in order.
+    std::vector<SetJournalPdu> SetJournal();
+    void ClearSetJournal();
 
     void Stop();
     void Restart(); // same address, port and state directory (engine boots persist)
