@@ -399,6 +399,8 @@ void MvSNMPRequest2Edits::CollectValues()
 
 void MvSNMPRequest2Edits::AfterGet()
 {
+    if (ListView)
+        ListView->ShowAddedRows();
     if (ListView && RowSelectDrivesEditing && Request.VarList.kind == MVT_FMV)
         EnableBoundControls(false);
 }

@@ -11,6 +11,8 @@
 #include <QStyledItemDelegate>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -40,10 +42,16 @@ private:
 
 } // namespace
 
+ListItem::~ListItem()
+{
+    if (owner_ != nullptr)
+        owner_->Forget(this);
+}
+
 void ListItem::SetCaption(const std::string& caption)
 {
     caption_ = caption;
-    setText(0, ToQString(caption));
+    TextsChanged();
 }
 
 std::string ListItem::SubItem(int index) const
@@ -56,9 +64,7 @@ std::string ListItem::SubItem(int index) const
 void ListItem::AddSubItem(const std::string& text)
 {
     subItems_.push_back(text);
-    const int column = SubItemCount();
-    if (treeWidget() != nullptr && column < treeWidget()->columnCount())
-        setText(column, ToQString(text));
+    TextsChanged();
 }
 
 void ListItem::SetSubItem(int index, const std::string& text)
@@ -68,14 +74,13 @@ void ListItem::SetSubItem(int index, const std::string& text)
     if (index >= SubItemCount())
         subItems_.resize(static_cast<std::size_t>(index) + 1);
     subItems_[static_cast<std::size_t>(index)] = text;
-    if (treeWidget() != nullptr && index + 1 < treeWidget()->columnCount())
-        setText(index + 1, ToQString(text));
+    TextsChanged();
 }
 
 void ListItem::ClearSubItems()
 {
     subItems_.clear();
-    ShowTexts();
+    TextsChanged();
 }
 
 std::string ListItem::Cell(int column) const
@@ -85,34 +90,49 @@ std::string ListItem::Cell(int column) const
 
 int ListItem::Index() const
 {
-    return treeWidget() ? treeWidget()->indexOfTopLevelItem(const_cast<ListItem*>(this)) : -1;
+    if (owner_ == nullptr)
+        return -1;
+    const std::vector<ListItem*>& rows = owner_->rows_;
+    return static_cast<int>(std::find(rows.begin(), rows.end(), this) - rows.begin());
 }
 
 bool ListItem::Selected() const
 {
-    return Owner() != nullptr && Owner()->Selected() == this;
+    return owner_ != nullptr && owner_->Selected() == this;
 }
 
 void ListItem::SetSelected(bool selected)
 {
-    if (ListView* owner = Owner()) {
-        if (selected)
-            owner->SetSelected(this);
-        else if (owner->Selected() == this)
-            owner->SetSelected(nullptr);
+    if (owner_ == nullptr)
+        return;
+    if (selected)
+        owner_->SetSelected(this);
+    else if (owner_->Selected() == this)
+        owner_->SetSelected(nullptr);
+}
+
+QVariant ListItem::data(int column, int role) const
+{
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return column < 0 ? QVariant() : QVariant(ToQString(Cell(column)));
+    return QTreeWidgetItem::data(column, role);
+}
+
+void ListItem::setData(int column, int role, const QVariant& value)
+{
+    if (role != Qt::DisplayRole && role != Qt::EditRole) {
+        QTreeWidgetItem::setData(column, role, value);
+    } else if (column == 0) {
+        SetCaption(ToStdString(value.toString()));
+    } else if (column > 0) {
+        SetSubItem(column - 1, ToStdString(value.toString()));
     }
 }
 
-ListView* ListItem::Owner() const
+void ListItem::TextsChanged()
 {
-    return dynamic_cast<ListView*>(treeWidget());
-}
-
-void ListItem::ShowTexts()
-{
-    const int columns = treeWidget() ? treeWidget()->columnCount() : 0;
-    for (int column = 0; column < columns; ++column)
-        setText(column, ToQString(Cell(column)));
+    if (treeWidget() != nullptr)
+        emitDataChanged();
 }
 
 ListView::ListView(QWidget* parent) : QTreeWidget(ClientOf(parent))
@@ -130,6 +150,9 @@ ListView::ListView(QWidget* parent) : QTreeWidget(ClientOf(parent))
     setMouseTracking(true);
     setItemDelegate(new GridDelegate(this));
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] { SelectionChangedByQt(); });
+    batchTimer_.setSingleShot(true);
+    batchTimer_.setInterval(50);
+    connect(&batchTimer_, &QTimer::timeout, this, [this] { ShowAddedRows(); });
     ShowIfParentVisible(this);
 }
 
@@ -137,6 +160,9 @@ ListView::~ListView()
 {
     destroying_ = true;
     disconnect(this, &QTreeWidget::itemSelectionChanged, this, nullptr);
+    // The Qt view deletes the rows it holds; the others are deleted here.
+    for (ListItem* item : DetachRows())
+        delete item;
 }
 
 int ListView::AddColumn(const std::string& caption, int width)
@@ -183,9 +209,6 @@ void ListView::ApplyColumns()
     setHeaderLabels(captions);
     for (int i = 0; i < ColumnCount(); ++i)
         ApplyWidth(i);
-    for (int i = 0; i < Count(); ++i)
-        if (ListItem* item = Item(i))
-            item->ShowTexts();
 }
 
 void ListView::ApplyWidth(int index)
@@ -195,6 +218,7 @@ void ListView::ApplyWidth(int index)
     if (width > 0) {
         setColumnWidth(index, width);
     } else if (width == -1) {
+        ShowAddedRows();
         resizeColumnToContents(index);
     } else if (width == -2) {
         const QString caption = ToQString(columns_[static_cast<std::size_t>(index)].caption);
@@ -204,7 +228,9 @@ void ListView::ApplyWidth(int index)
 
 ListItem* ListView::Item(int index) const
 {
-    return dynamic_cast<ListItem*>(topLevelItem(index));
+    if (index < 0 || index >= Count())
+        return nullptr;
+    return rows_[static_cast<std::size_t>(index)];
 }
 
 ListItem* ListView::AddItem()
@@ -214,15 +240,34 @@ ListItem* ListView::AddItem()
 
 ListItem* ListView::InsertItem(int index)
 {
-    auto* item = new ListItem;
-    insertTopLevelItem(index < 0 || index > Count() ? Count() : index, item);
+    auto* item = new ListItem(this);
+    const std::size_t at = index < 0 || index > Count() ? rows_.size() : static_cast<std::size_t>(index);
+    rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(at), item);
+    if (at < shown_) {
+        // Among the shown rows: the Qt view takes it now, the rows after it move down.
+        insertTopLevelItem(static_cast<int>(at), item);
+        ++shown_;
+    } else if (!batchTimer_.isActive()) {
+        batchTimer_.start();
+    }
     Changed(item);
     return item;
 }
 
+void ListView::ShowAddedRows()
+{
+    batchTimer_.stop();
+    if (shown_ == rows_.size())
+        return;
+    // One insertion of many rows: the Qt view lays itself out once for all of them.
+    QList<QTreeWidgetItem*> batch(rows_.begin() + static_cast<std::ptrdiff_t>(shown_), rows_.end());
+    shown_ = rows_.size();
+    insertTopLevelItems(topLevelItemCount(), batch);
+}
+
 void ListView::DeleteItem(ListItem* item)
 {
-    if (item == nullptr || item->treeWidget() != this)
+    if (item == nullptr || item->owner_ != this)
         return;
     if (item == selected_)
         ChangeSelection(nullptr, false);
@@ -232,24 +277,67 @@ void ListView::DeleteItem(ListItem* item)
     Changed(nullptr);
 }
 
+void ListView::Forget(ListItem* item)
+{
+    const auto it = std::find(rows_.begin(), rows_.end(), item);
+    if (it == rows_.end())
+        return;
+    if (static_cast<std::size_t>(it - rows_.begin()) < shown_)
+        --shown_;
+    rows_.erase(it);
+    if (selected_ == item)
+        selected_ = nullptr;
+}
+
+std::vector<ListItem*> ListView::DetachRows()
+{
+    batchTimer_.stop();
+    for (ListItem* item : rows_)
+        item->owner_ = nullptr;
+    std::vector<ListItem*> pending(rows_.begin() + static_cast<std::ptrdiff_t>(shown_), rows_.end());
+    rows_.clear();
+    shown_ = 0;
+    selected_ = nullptr;
+    return pending;
+}
+
 void ListView::Clear()
 {
     if (selected_ != nullptr)
         ChangeSelection(nullptr, false);
+    const std::vector<ListItem*> pending = DetachRows();
     settingSelection_ = true;
     clear();
     settingSelection_ = false;
+    for (ListItem* item : pending)
+        delete item;
     Changed(nullptr);
 }
 
 void ListView::SetSelected(ListItem* item)
 {
+    if (item != nullptr && item->owner_ != this)
+        return;
+    ShowAddedRows();
     ChangeSelection(item, false);
 }
 
 ListItem* ListView::ItemAt(int x, int y) const
 {
+    const_cast<ListView*>(this)->ShowAddedRows();
     return dynamic_cast<ListItem*>(itemAt(x, y));
+}
+
+QRect ListView::visualItemRect(const QTreeWidgetItem* item) const
+{
+    const_cast<ListView*>(this)->ShowAddedRows();
+    return QTreeWidget::visualItemRect(item);
+}
+
+void ListView::scrollToItem(const QTreeWidgetItem* item, ScrollHint hint)
+{
+    ShowAddedRows();
+    QTreeWidget::scrollToItem(item, hint);
 }
 
 void ListView::SetGridLines(bool gridLines)
@@ -317,6 +405,7 @@ void ListView::Changed(ListItem* item)
 
 void ListView::mousePressEvent(QMouseEvent* event)
 {
+    ShowAddedRows();
     pressed_ = event->button() == Qt::LeftButton;
     if (itemAt(event->position().toPoint()) == nullptr) {
         // A click beside the rows clears the selection.
@@ -341,6 +430,7 @@ void ListView::mouseReleaseEvent(QMouseEvent* event)
 
 void ListView::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    ShowAddedRows();
     QTreeWidget::mouseDoubleClickEvent(event);
     skipNextClick_ = true;
     if (event->button() == Qt::LeftButton)
@@ -351,6 +441,7 @@ void ListView::keyPressEvent(QKeyEvent* event)
 {
     // The row the keys move to becomes the selected one; Qt's own steps in between (it may
     // select the row the code selected last on the way) are not reported.
+    ShowAddedRows();
     QTreeWidgetItem* before = currentItem();
     settingSelection_ = true;
     QTreeWidget::keyPressEvent(event);

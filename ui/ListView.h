@@ -9,10 +9,16 @@
 //   OnChanging, OnChange  a row was added or deleted, or the rows were cleared; both run after
 //                 the change, so Count already tells the new number of rows;
 //   OnMouseMove   the pointer moved over the list (client coordinates; ItemAt finds the row).
+//
+// The rows, Count and every cell are exact at every moment. Rows added at the end reach the Qt
+// view in batches (at the latest 50 ms after the first of them, or at once when something needs
+// the view's geometry or selection), so that a walk of thousands of rows lays the view out once
+// per batch rather than once per row. Each cell's text is kept once, as the row's std::string.
 
 #include "ui/Events.h"
 #include "ui/Loadable.h"
 
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <string>
@@ -24,6 +30,8 @@ class ListView;
 
 class ListItem : public QTreeWidgetItem {
 public:
+    ~ListItem() override;
+
     std::string Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
 
@@ -40,13 +48,19 @@ public:
     int Index() const;
     bool Selected() const;
     void SetSelected(bool selected);
-    ListView* Owner() const;
+    ListView* Owner() const { return owner_; }
+
+    // The view reads the cells' texts from here; Qt's setText writes them into the cells.
+    QVariant data(int column, int role) const override;
+    void setData(int column, int role, const QVariant& value) override;
 
 private:
     friend class ListView;
-    ListItem() = default;
-    void ShowTexts();
+    explicit ListItem(ListView* owner) : owner_(owner) {}
+    // Tells the view that a cell changed, once the row is shown.
+    void TextsChanged();
 
+    ListView* owner_;
     std::string caption_;
     std::vector<std::string> subItems_;
 };
@@ -67,12 +81,14 @@ public:
     void ClearColumns();
 
     // Rows.
-    int Count() const { return topLevelItemCount(); }
+    int Count() const { return static_cast<int>(rows_.size()); }
     ListItem* Item(int index) const;
     ListItem* AddItem();
     ListItem* InsertItem(int index);
     void DeleteItem(ListItem* item);
     void Clear();
+    // Hands the rows added since the last batch to the Qt view now (the end of a walk).
+    void ShowAddedRows();
 
     // The selected row, or none; selecting another row deselects the one before.
     ListItem* Selected() const { return selected_; }
@@ -82,6 +98,9 @@ public:
 
     // The row at a point of the list's client area, or none.
     ListItem* ItemAt(int x, int y) const;
+    // The view's own geometry calls, with the rows added last already shown.
+    QRect visualItemRect(const QTreeWidgetItem* item) const;
+    void scrollToItem(const QTreeWidgetItem* item, ScrollHint hint = EnsureVisible);
 
     bool GridLines() const { return gridLines_; }
     void SetGridLines(bool gridLines);
@@ -121,8 +140,17 @@ private:
     // Moves the selection to item, firing deselection then selection; guarded for a user.
     void ChangeSelection(ListItem* item, bool byUser);
     void Changed(ListItem* item);
+    // A row is being destroyed: it leaves the rows (and the selection) here.
+    void Forget(ListItem* item);
+    // Takes every row out of the list without events; the rows the Qt view does not hold yet
+    // are returned, for the caller to delete.
+    std::vector<ListItem*> DetachRows();
 
     std::vector<Column> columns_;
+    // Every row, in order; the Qt view holds the first shown_ of them.
+    std::vector<ListItem*> rows_;
+    std::size_t shown_ = 0;
+    QTimer batchTimer_;
     ListItem* selected_ = nullptr;
     bool gridLines_ = false;
     bool settingSelection_ = false;

@@ -106,3 +106,83 @@ TEST_F(ListViews, MouseMoveReportsThePointAndItemAtFindsTheRow)
     QTest::mouseMove(list_->viewport(), QPoint(5, list_->viewport()->height() - 2));
     EXPECT_EQ(hovered, (std::vector<std::string>{"v10", "-"}));
 }
+
+namespace {
+
+// The captions of the rows the Qt view itself holds, in its order.
+std::vector<std::string> ViewCaptions(const ui::ListView* list)
+{
+    std::vector<std::string> captions;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        captions.push_back(list->topLevelItem(i)->text(0).toStdString());
+    return captions;
+}
+
+std::vector<std::string> Captions(const ui::ListView* list)
+{
+    std::vector<std::string> captions;
+    for (int i = 0; i < list->Count(); ++i)
+        captions.push_back(list->Item(i)->Caption());
+    return captions;
+}
+
+} // namespace
+
+TEST_F(ListViews, RowsAddedTogetherAreExactAtOnceAndReachTheViewInOneInsertion)
+{
+    list_->ShowAddedRows();
+    int insertions = 0;
+    QObject::connect(list_->model(), &QAbstractItemModel::rowsInserted, list_, [&] { ++insertions; });
+    for (int k = 4; k <= 2000; ++k) {
+        ui::ListItem* row = list_->AddItem();
+        row->SetCaption(std::to_string(k));
+        row->AddSubItem(std::to_string(k * 10));
+        row->AddSubItem("v" + std::to_string(k));
+        // The row reads back complete right after it was filled.
+        ASSERT_EQ(list_->Item(k - 1)->Cell(2), "v" + std::to_string(k));
+        ASSERT_EQ(list_->Item(k - 1)->Index(), k - 1);
+    }
+    EXPECT_EQ(list_->Count(), 2000);
+    EXPECT_EQ(form_->StaticText1->Caption(), "2000");
+
+    ASSERT_TRUE(WaitFor([&] { return list_->topLevelItemCount() == 2000; }));
+    EXPECT_EQ(insertions, 1);
+    EXPECT_EQ(ViewCaptions(list_), Captions(list_));
+    EXPECT_EQ(list_->topLevelItem(1999)->text(2), "v2000");
+    // A cell changed after the row is shown shows its new text.
+    list_->Item(1999)->SetSubItem(1, "renamed");
+    EXPECT_EQ(list_->topLevelItem(1999)->text(2), "renamed");
+}
+
+TEST_F(ListViews, RowsInsertedDeletedAndSelectedBeforeTheViewHasThemKeepTheirOrder)
+{
+    list_->ShowAddedRows();
+    const auto add = [&](int index, const std::string& caption) {
+        ui::ListItem* row = index < 0 ? list_->AddItem() : list_->InsertItem(index);
+        row->SetCaption(caption);
+        return row;
+    };
+    add(-1, "4");
+    ui::ListItem* five = add(-1, "5");
+    add(1, "1a");                          // among the shown rows
+    add(4, "3a");                          // among the rows the view has not had yet
+    ui::ListItem* six = add(-1, "6");
+    list_->DeleteItem(five);
+    delete list_->Item(0);                 // a row deleted directly leaves the list as well
+    EXPECT_EQ(Captions(list_), (std::vector<std::string>{"1a", "2", "3", "3a", "4", "6"}));
+    EXPECT_EQ(six->Index(), 5);
+
+    // Selecting a row the view has not had yet shows it selected there.
+    list_->SetSelected(six);
+    EXPECT_EQ(events_, std::vector<std::string>{"select 6"});
+    EXPECT_EQ(list_->ItemIndex(), 5);
+    EXPECT_EQ(list_->currentItem(), six);
+    EXPECT_EQ(ViewCaptions(list_), Captions(list_));
+
+    ClickRow(list_, 3);
+    EXPECT_EQ(list_->Selected()->Caption(), "3a");
+    list_->Clear();
+    EXPECT_EQ(list_->Count(), 0);
+    EXPECT_EQ(list_->topLevelItemCount(), 0);
+    EXPECT_EQ(list_->Selected(), nullptr);
+}
