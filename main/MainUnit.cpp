@@ -1,6 +1,7 @@
 #include "main/MainUnit.h"
 
 #include "snmp/GlobalSession.h"
+#include "snmp/Request2Edits.h"
 #include "snmp/SnmpError.h"
 #include "snmp/SnmpSettings.h"
 #include "ui/Application.h"
@@ -62,11 +63,15 @@ TMainForm::TMainForm(QWidget* owner) : ui::MainWindow(owner)
     if (CommandLineParameters().empty()) {
         ui::ShowMessage(this, "No parameter input");
         ui::Terminate();
+        NoParameters_ = true;
     } else {
         ReadCommandLine(CommandLineParameters(), *this);
     }
+    OnCreate = ui::Handler(this, &TMainForm::FormCreate);
+    DoCreate();
 }
 
+// The requests go before the controls they are bound to.
 TMainForm::~TMainForm() = default;
 
 ui::NotifyEvent TMainForm::HandlerFor(const std::string& onClick)

@@ -10,8 +10,12 @@
 #include "ui_MainForm.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+class MvSNMPRequest2Edits;
+struct VarDescriptor;
 
 class TMainForm : public ui::MainWindow, public Ui::MainForm, private SwitchCopies {
 public:
@@ -23,6 +27,24 @@ public:
     explicit TMainForm(QWidget* owner = nullptr);
     ~TMainForm() override;
 
+    // The creation event: reads sysObjectID and identifies the model, reads the stacking and
+    // firmware information, and adjusts the menu to the firmware and the model. A switch that
+    // does not answer leaves the model unidentified; the window opens all the same.
+    void FormCreate(QObject* sender);
+
+    // Reads the stack mode, the unit table and the firmware type (creating their requests at
+    // the first call). 1 when every read succeeded; 0 after a failure, whose text is in status
+    // panel 0. Also run by the refresh.
+    int LoadStackingInfo();
+    // Hides "Unit Information" and "Unit Table"; also run by the refresh.
+    void HideUnitMenus();
+    // Shows and hides the items that depend on the firmware type and the model.
+    void AdjustMenusForModel();
+
+    // The synchronous request on the spanning tree version, bound to ST_STPVersion: windows that
+    // need the version call its Get and read that text. None before the creation event.
+    MvSNMPRequest2Edits* STPVersion() const { return STPVersionRequest.get(); }
+
     float Scale() const { return DPIScale; }
 
     // The items of MainMenu1 by component name.
@@ -33,6 +55,11 @@ public:
     ui::NotifyEvent HandlerFor(const std::string& onClick);
 
 private:
+    // A synchronous request of the main window on one descriptor table.
+    std::unique_ptr<MvSNMPRequest2Edits> NewRequest(const VarDescriptor* table, std::uint8_t kind,
+                                                    int keyCount);
+    void ShowStatus(const std::string& text);
+
     bool CanRun(const HandlerRow& row) const;
     void RunHandler(const HandlerRow& row);
 
@@ -41,6 +68,14 @@ private:
     std::vector<std::string> ModelNames;
     std::uint8_t PanelShown = 0;
     float DPIScale = 1.0f;         // 1.0 at 96 pixels per inch, else 1.25
+    bool NoParameters_ = false;    // started without parameters: the program ends at once
+
+    // The start-up requests, all synchronous; freed with the window.
+    std::unique_ptr<MvSNMPRequest2Edits> UnitTableRequest;
+    std::unique_ptr<MvSNMPRequest2Edits> STPVersionRequest;
+    std::unique_ptr<MvSNMPRequest2Edits> StackModeRequest;
+    std::unique_ptr<MvSNMPRequest2Edits> FirmwareTypeRequest;
+    std::unique_ptr<MvSNMPRequest2Edits> ModuleOIDRequest;
 };
 
 // The main window of the module; the state it keeps for the other windows lives in

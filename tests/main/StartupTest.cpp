@@ -1,12 +1,12 @@
 // The program started in a directory of its own against the simulated switch: the boots
 // counter, the message files, the main window; and the start-ups that end at once.
 #include "main/MainUnit.h"
+#include "ProgramTest.h"
 #include "main/Startup.h"
 #include "snmp/GlobalSession.h"
 #include "snmp/SnmpError.h"
 #include "snmp/SnmpSettings.h"
 #include "snmplib/Snmp.h"
-#include "support/FormTest.h"
 #include "support/SimSwitch.h"
 #include "ui/Application.h"
 #include "ui/ListView.h"
@@ -23,56 +23,7 @@
 
 namespace {
 
-class Startup : public FormTest {
-protected:
-    void SetUp() override
-    {
-        FormTest::SetUp();
-        ASSERT_TRUE(dir_.isValid());
-        previous_ = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(dir_.path()));
-    }
-
-    void TearDown() override
-    {
-        QDir::setCurrent(previous_);
-        // The session lives until the program ends; each start here makes a new one.
-        delete GlobalSnmpSession;
-        GlobalSnmpSession = nullptr;
-        CommonMessages.Reset();
-        FormTest::TearDown();
-    }
-
-    // Runs the program; whileShown runs once its main window is shown, then the window closes.
-    int Run(const std::vector<std::string>& parameters,
-            const std::function<void()>& whileShown = {})
-    {
-        QTimer poll;
-        poll.setInterval(10);
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (MainForm == nullptr || !MainForm->isVisible())
-                return;
-            poll.stop();
-            shown_ = true;
-            if (whileShown)
-                whileShown();
-            MainForm->Close();
-        });
-        poll.start();
-        QTimer watchdog;
-        watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, [] {
-            ADD_FAILURE() << "the program did not end";
-            QCoreApplication::exit(1);
-        });
-        watchdog.start(60000);
-        return RunProgram(parameters);
-    }
-
-    QTemporaryDir dir_;
-    QString previous_;
-    bool shown_ = false;
-};
+using Startup = ProgramTest;
 
 } // namespace
 
@@ -154,7 +105,5 @@ TEST_F(Startup, AFailureOfTheStartUpIsShownAndEndsTheProgram)
         EXPECT_FALSE(shown_) << "no main window";
         ASSERT_EQ(MessageBoxes().size(), 1u);
         EXPECT_EQ(MessageBoxes()[0].Text, c.message());
-        delete GlobalSnmpSession;
-        GlobalSnmpSession = nullptr;
     }
 }
