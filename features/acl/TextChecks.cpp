@@ -1,0 +1,97 @@
+#include "features/acl/TextChecks.h"
+
+#include "ui/Edit.h"
+#include "ui/MessageBox.h"
+
+#include <cstdint>
+
+namespace {
+
+bool IsDecimal(char c) { return c >= '0' && c <= '9'; }
+
+bool IsHex(char c) { return IsDecimal(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+bool AllHex(const std::string& text, std::size_t count)
+{
+    if (text.size() != count)
+        return false;
+    for (char c : text) {
+        if (!IsHex(c))
+            return false;
+    }
+    return true;
+}
+
+// A field of an IPv4 text: at most 255, and a zero value never written with "00".
+bool FieldValueOk(const std::string& field)
+{
+    if (field.empty())
+        return false;
+    std::uint64_t value = 0;
+    for (char c : field) {
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+        if (value > 0xFFFFFFFFu)
+            return false;
+    }
+    return value <= 255 && !(value == 0 && field.find("00") != std::string::npos);
+}
+
+bool IsDottedIPv4(const std::string& text)
+{
+    if (text.empty())
+        return false;
+    // The whole text is examined: a character after an address of fifteen characters would
+    // otherwise pass and reach the switch as part of the instance.
+    std::string field;
+    int dots = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (IsDecimal(c)) {
+            field += c;
+        } else if (c == '.') {
+            const bool digitFollows = i + 1 < text.size() && IsDecimal(text[i + 1]);
+            if (!digitFollows || i == 0 || field.size() >= 4 || !FieldValueOk(field))
+                return false;
+            ++dots;
+            field.clear();
+        } else {
+            return false;
+        }
+    }
+    return FieldValueOk(field) && dots == 3;
+}
+
+bool Refuse(QWidget* owner, const std::string& message)
+{
+    ui::ShowMessage(owner, message);
+    return false;
+}
+
+} // namespace
+
+bool CheckIPAddressText(const std::string& text, QWidget* owner)
+{
+    return IsDottedIPv4(text) || Refuse(owner, "Please input a valid IP");
+}
+
+bool CheckMACAddressText(const std::string& text, QWidget* owner)
+{
+    return AllHex(text, 12) || Refuse(owner, "Invalid MAC address");
+}
+
+bool CheckIPv6Text(const std::string& text, QWidget* owner, const std::string& lengthMessage)
+{
+    if (text.size() != 32)
+        return Refuse(owner, lengthMessage);
+    return AllHex(text, 32) || Refuse(owner, IPv6LengthMessage);
+}
+
+bool CheckIPv6Text(const ui::Edit* edit, QWidget* owner, const std::string& lengthMessage)
+{
+    return CheckIPv6Text(edit->Text(), owner, lengthMessage);
+}
+
+bool CheckHex8Text(const std::string& text, const std::string& message, QWidget* owner)
+{
+    return AllHex(text, 8) || Refuse(owner, message);
+}

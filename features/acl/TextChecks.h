@@ -1,0 +1,32 @@
+#pragma once
+// Checks that hand-made windows run on typed texts before they build a SET. Each answers true or
+// false; on false it has shown its own message (owned by owner, or the active window). None
+// moves the focus or changes the text: the calling window decides what follows.
+
+#include <string>
+
+class QWidget;
+
+namespace ui {
+class Edit;
+}
+
+// Messages of CheckIPv6Text: the wrong-length one is the window's choice.
+inline constexpr const char* IPv6LengthMessage = "Please enter a valid IPv6 address whose length is 32 without ':'.";
+inline constexpr const char* IPv6LengthLessMessage =
+    "Please enter a valid IPv6 address whose length is less without ':'.";
+
+// A dotted IPv4 address: four decimal fields 0 to 255 (leading zeros allowed, a zero written
+// "00" or "000" not), nothing else. "Please input a valid IP".
+bool CheckIPAddressText(const std::string& text, QWidget* owner = nullptr);
+// Exactly twelve hexadecimal digits, no separators. "Invalid MAC address".
+bool CheckMACAddressText(const std::string& text, QWidget* owner = nullptr);
+// Exactly thirty-two hexadecimal digits (no colon form). A text of another length gets
+// lengthMessage; a wrong character within 32 always the message that names 32.
+bool CheckIPv6Text(const std::string& text, QWidget* owner = nullptr,
+                   const std::string& lengthMessage = IPv6LengthMessage);
+bool CheckIPv6Text(const ui::Edit* edit, QWidget* owner = nullptr,
+                   const std::string& lengthMessage = IPv6LengthMessage);
+// Exactly eight hexadecimal digits; message is the window's own ("Invalid data.", "Invalid
+// Offset").
+bool CheckHex8Text(const std::string& text, const std::string& message, QWidget* owner = nullptr);

@@ -1,0 +1,114 @@
+// The text checks hand-made windows run before a SET: what passes, what fails, and the message
+// each failure shows.
+
+#include "support/FormTest.h"
+
+#include "features/acl/TextChecks.h"
+
+#include "ui/Edit.h"
+
+namespace {
+
+class TextChecks : public FormTest {};
+
+struct Case {
+    std::string text;
+    bool passes;
+};
+
+TEST_F(TextChecks, IPv4Addresses)
+{
+    const Case cases[] = {
+        {"", false},
+        {"0.0.0.0", true},
+        {"255.255.255.255", true},
+        {"001.2.3.4", true},
+        {"1.2.3.0001", true},
+        {"010.2.3.4", true},
+        {"00.1.2.3", false},
+        {"1.2.3.00", false},
+        {"1.000.3.4", false},
+        {"256.1.1.1", false},
+        {"1.1.1.256", false},
+        {".1.2.3", false},
+        {"1..2.3", false},
+        {"1.2.3.", false},
+        {"1.2.3", false},
+        {"1.2.3.4.5", false},
+        {"1.2.3.4 ", false},
+        {"1111.2.3.4", false},
+        {"1.2.3.-5", false},
+        {"1.2.3.99999999999", false},
+        // Sixteen characters: the character after the fifteenth is examined too.
+        {"192.168.100.100x", false},
+        {"192.168.100.1001", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        ClearMessageBoxes();
+        EXPECT_EQ(CheckIPAddressText(c.text), c.passes);
+        EXPECT_EQ(MessageBoxTexts(), c.passes ? std::vector<std::string>{}
+                                              : std::vector<std::string>{"Please input a valid IP"});
+    }
+}
+
+TEST_F(TextChecks, MacAddressesAndEightDigitValues)
+{
+    const Case macs[] = {
+        {"00112233AABB", true}, {"00112233aabb", true}, {"00-11-22-33-AA-BB", false},
+        {"00112233AAB", false}, {"00112233AABBC", false}, {"", false}, {"00112233AABG", false},
+    };
+    for (const Case& c : macs) {
+        SCOPED_TRACE(c.text);
+        ClearMessageBoxes();
+        EXPECT_EQ(CheckMACAddressText(c.text), c.passes);
+        EXPECT_EQ(MessageBoxTexts(),
+                  c.passes ? std::vector<std::string>{} : std::vector<std::string>{"Invalid MAC address"});
+    }
+    const Case values[] = {{"0123abCD", true}, {"0123", false}, {"", false}, {"0123abCDE", false}, {"0123abCG", false}};
+    for (const Case& c : values) {
+        SCOPED_TRACE(c.text);
+        ClearMessageBoxes();
+        EXPECT_EQ(CheckHex8Text(c.text, "Invalid Offset"), c.passes);
+        EXPECT_EQ(MessageBoxTexts(),
+                  c.passes ? std::vector<std::string>{} : std::vector<std::string>{"Invalid Offset"});
+    }
+}
+
+TEST_F(TextChecks, IPv6AddressesAndTheirTwoMessages)
+{
+    const std::string named32 = IPv6LengthMessage;
+    const std::string less = IPv6LengthLessMessage;
+    struct V6Case {
+        std::string text;
+        std::string lengthMessage;
+        std::string shown; // empty: passes
+    };
+    const V6Case cases[] = {
+        {"FE800000000000000000000000000001", named32, ""},
+        {"fe800000000000000000000000000001", less, ""},
+        {"FE80::1", named32, named32},
+        {"FE80::1", less, less},
+        {"", less, less},
+        // Thirty-two characters with a wrong one: always the message that names 32.
+        {"FE80000000000000000000000000000g", less, named32},
+        {"FE80:000000000000000000000000001", named32, named32},
+    };
+    for (const V6Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        ClearMessageBoxes();
+        EXPECT_EQ(CheckIPv6Text(c.text, nullptr, c.lengthMessage), c.shown.empty());
+        EXPECT_EQ(MessageBoxTexts(), c.shown.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.shown});
+    }
+    // On an edit the check takes the edit's text.
+    ui::Form form;
+    auto* edit = new ui::Edit(&form);
+    edit->SetText("FE800000000000000000000000000001");
+    EXPECT_TRUE(CheckIPv6Text(edit));
+    edit->SetText("FE80::1");
+    ClearMessageBoxes();
+    EXPECT_FALSE(CheckIPv6Text(edit));
+    EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{named32});
+}
+
+} // namespace
