@@ -292,6 +292,19 @@ void MvSNMPRequest2Edits::EnableBoundControls(bool enabled)
 
 std::vector<int> MvSNMPRequest2Edits::ColumnItems() const
 {
+    return BuiltColumnsFitTheList() ? builtColumns_ : CurrentColumnItems();
+}
+
+bool MvSNMPRequest2Edits::BuiltColumnsFitTheList() const
+{
+    const MvSNMPVarList& list = Request.VarList;
+    if (builtColumns_.empty() || static_cast<int>(builtColumns_.size()) != list.HiddenColumnCount() + list.ShownCount())
+        return false;
+    return std::all_of(builtColumns_.begin(), builtColumns_.end(), [&list](int i) { return i < list.Count(); });
+}
+
+std::vector<int> MvSNMPRequest2Edits::CurrentColumnItems() const
+{
     const MvSNMPVarList& list = Request.VarList;
     std::vector<int> items;
     for (int i = 0; i < list.Count(); ++i)
@@ -308,10 +321,14 @@ void MvSNMPRequest2Edits::BuildListColumns()
     if (!ListView)
         return;
     const MvSNMPVarList& list = Request.VarList;
-    if (ListView->ColumnCount() >= list.HiddenColumnCount() + list.ShownCount())
+    if (ListView->ColumnCount() >= list.HiddenColumnCount() + list.ShownCount()) {
+        if (!BuiltColumnsFitTheList())
+            builtColumns_ = CurrentColumnItems();
         return;
+    }
     ListView->ClearColumns();
-    for (int i : ColumnItems())
+    builtColumns_ = CurrentColumnItems();
+    for (int i : builtColumns_)
         ListView->AddColumn(list.Item(i).caption, list.IsHiddenColumn(i) ? 0 : -2);
 }
 

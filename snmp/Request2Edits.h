@@ -144,8 +144,12 @@ private:
     // The controls' own change handlers and the edits' rules off; keepStillBound spares the
     // controls that a remaining binding holds.
     void RestoreHandlers(const ControlBinding& binding, bool keepStillBound);
-    // Item indexes in the order of the list view's columns.
+    // Item indexes in the order of the list view's columns: the order they were built in. A
+    // column a window leaves out of one write (invalid) keeps its place in the rows meanwhile.
     std::vector<int> ColumnItems() const;
+    // Item indexes in the order the list's access values give now.
+    std::vector<int> CurrentColumnItems() const;
+    bool BuiltColumnsFitTheList() const;
     std::string CellText(const MvVarItem& item) const;
 
     // The transfer of one binding into its controls, and the octets of its part collected from
@@ -158,4 +162,6 @@ private:
     // The values as they were when CollectValues emptied them; the width of a port list typed
     // into an edit comes from there when the item has no value of its own.
     std::vector<std::string> valuesBeforeCollect_;
+    // The items of the list view's columns as BuildListColumns made or found them.
+    std::vector<int> builtColumns_;
 };
