@@ -12,12 +12,6 @@ TStackingPortUitForm* StackingPortUitForm = nullptr;
 
 namespace {
 
-// The height of a port box line: the box's own height.
-int BoxHeight(const ui::CheckBox* box)
-{
-    return box->sizeHint().height();
-}
-
 // The size in points of the box's font; the boxes' spacing is measured in it.
 int FontPoints(const ui::CheckBox* box)
 {
@@ -76,8 +70,8 @@ void TStackingPortUitForm::AddUnit(const std::string& caption, int, int count, i
         const std::string number = IntToStr(i + 1);
         box->SetCaption(number);
         const int points = FontPoints(box);
-        ui::SetBounds(box, (i % perLine) * points * 5 + 20, (i / perLine) * BoxHeight(box) + 4,
-                      static_cast<int>(number.size()) * points + points * 3, BoxHeight(box));
+        ui::SetBounds(box, (i % perLine) * points * 5 + 20, (i / perLine) * ui::DefaultCheckBoxHeight + 4,
+                      static_cast<int>(number.size()) * points + points * 3, ui::DefaultCheckBoxHeight);
         PortBoxes.push_back(box);
     }
     page->SetTabVisible(false);

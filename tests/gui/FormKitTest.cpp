@@ -178,8 +178,7 @@ TEST_F(FormKit, PortBoxesStandInLinesOfTheGivenLength)
         TStackingPortUitForm picker;
         picker.AddUnit("Unit1", 1, 64, place.perLine);
         const ui::CheckBox* box = picker.PortBoxes[static_cast<std::size_t>(place.port - 1)];
-        const int height = box->height();
-        EXPECT_GT(height, 0);
+        const int height = ui::DefaultCheckBoxHeight;
         EXPECT_EQ(box->geometry(), QRect(place.left, place.line * height + 4, place.width, height))
             << place.perLine << " a line, port " << place.port;
         EXPECT_FALSE(ui::Visible(box));
