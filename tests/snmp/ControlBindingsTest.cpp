@@ -240,3 +240,23 @@ TEST_F(ListRows, CollectingWithoutASelectedRowLeavesUnboundItemsEmpty)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ListRows, AColumnLeftOutOfOneWriteKeepsItsPlaceInTheRows)
+{
+    driver->AttachListView(list);
+    AddRow({"7", "seven", "E8"});
+    // A window leaves the ports out of the next write: the others still come from their columns.
+    Value(2).clear();
+    driver->Request.VarList.Item(2).access |= invalid;
+    list->SetItemIndex(0);
+    driver->SelectedRowToValues();
+    EXPECT_EQ(Value(0), "7");
+    EXPECT_EQ(Value(1), "seven");
+    driver->Request.VarList.Item(2).access &= ~invalid;
+    AddRow({"9", "nine", "80"});
+    EXPECT_EQ(Cells(list)[1], (std::vector<std::string>{"9", "nine", "1[80]"}));
+}
+
+} // namespace
