@@ -1,8 +1,10 @@
 #include "features/acl/TextChecks.h"
 
+#include "gui/StackingPortUitForm.h"
 #include "ui/Edit.h"
 #include "ui/MessageBox.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -94,4 +96,16 @@ bool CheckIPv6Text(const ui::Edit* edit, QWidget* owner, const std::string& leng
 bool CheckHex8Text(const std::string& text, const std::string& message, QWidget* owner)
 {
     return AllHex(text, 8) || Refuse(owner, message);
+}
+
+bool HasSelectedPorts(const TStackingPortUitForm* picker)
+{
+    if (picker == nullptr)
+        return false;
+    const std::size_t unitOne = std::min<std::size_t>(picker->PortBoxes.size(), 64);
+    for (std::size_t i = 0; i < unitOne; ++i) {
+        if (picker->PortBoxes[i]->Checked())
+            return true;
+    }
+    return false;
 }

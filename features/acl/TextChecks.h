@@ -6,6 +6,7 @@
 #include <string>
 
 class QWidget;
+class TStackingPortUitForm;
 
 namespace ui {
 class Edit;
@@ -30,3 +31,7 @@ bool CheckIPv6Text(const ui::Edit* edit, QWidget* owner = nullptr,
 // Exactly eight hexadecimal digits; message is the window's own ("Invalid data.", "Invalid
 // Offset").
 bool CheckHex8Text(const std::string& text, const std::string& message, QWidget* owner = nullptr);
+
+// Whether a port of unit 1 is chosen on the window's port picker: its 64 boxes, whatever the
+// model's port count. Shows nothing; the caller has its own message. No picker: false.
+bool HasSelectedPorts(const TStackingPortUitForm* picker);

@@ -5,6 +5,7 @@
 
 #include "features/acl/TextChecks.h"
 
+#include "gui/StackingPortUitForm.h"
 #include "ui/Edit.h"
 
 namespace {
@@ -109,6 +110,24 @@ TEST_F(TextChecks, IPv6AddressesAndTheirTwoMessages)
     ClearMessageBoxes();
     EXPECT_FALSE(CheckIPv6Text(edit));
     EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{named32});
+}
+
+TEST_F(TextChecks, SelectedPortsAreLookedForAmongUnitOnesSixtyFourBoxes)
+{
+    TStackingPortUitForm picker;
+    EXPECT_FALSE(HasSelectedPorts(nullptr));
+    EXPECT_FALSE(HasSelectedPorts(&picker)); // no unit yet
+    picker.AddUnit("Unit1", 1, 64, 12);
+    picker.AddUnit("Unit2", 65, 64, 12);
+    picker.ShowUnit("1", "Sorvane-Ka", 1, 10);
+    EXPECT_FALSE(HasSelectedPorts(&picker));
+    // Unit 2's boxes are not looked at.
+    picker.PortBoxes[64]->SetChecked(true);
+    EXPECT_FALSE(HasSelectedPorts(&picker));
+    // Port 64 counts though the model shows ten boxes.
+    picker.PortBoxes[63]->SetChecked(true);
+    EXPECT_TRUE(HasSelectedPorts(&picker));
+    EXPECT_TRUE(MessageBoxes().empty());
 }
 
 } // namespace
