@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "main/MainUnit.h"
+#include "panel/LedColorMaps.h"
 #include "snmp/GlobalSession.h"
 #include "snmp/VarList.h"
 #include "ui/Application.h"
@@ -31,12 +32,14 @@ int RunProgram(const std::vector<std::string>& parameters)
     InitMainUnit();
     InitRequestStatics();
     InitCatalogue();
+    BuildLedColorMaps();
     InitVarListNameTables();
 
     const int result = WinMain();
 
     // Module finalisation, in reverse.
     FreeVarListNameTables();
+    FreeLedColorMaps();
     FreeCatalogue();
     ReleaseRequestStatics();
     FinalizeMainUnit();

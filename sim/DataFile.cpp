@@ -126,7 +126,12 @@ bool ApplyCellOption(const std::string& token, Cell& cell, bool& accessGiven)
         cell.behaviour = Behaviour::Uptime;
     } else if (key == "led" && eq != std::string::npos) {
         cell.behaviour = Behaviour::LedStatus;
-        cell.ledPorts = RequireNumber<int>(arg);
+        cell.led.ports = RequireNumber<int>(arg);
+    } else if ((key == "copper" || key == "fibre") && eq != std::string::npos) {
+        std::stringstream list(arg);
+        std::string item;
+        while (std::getline(list, item, ','))
+            cell.led.combo[RequireNumber<int>(item)] = key == "copper" ? Medium::Copper : Medium::Fibre;
     } else {
         return false;
     }

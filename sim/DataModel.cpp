@@ -124,7 +124,7 @@ Value DataModel::Evaluate(Cell& cell)
         cell.value.number = (clock_() / 10) & 0xffffffffu;
         break;
     case Behaviour::LedStatus:
-        cell.value.bytes = LedStatusBytes(cell.ledPorts, clock_() / 1000);
+        cell.value.bytes = LedStatusBytes(cell.led, clock_() / 1000);
         break;
     case Behaviour::Static:
         break;

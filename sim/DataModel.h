@@ -3,6 +3,7 @@
 // their access and value rules, table declarations for row creation and deletion, and the
 // GET, GETNEXT and all-or-nothing SET semantics an agent serves from it.
 
+#include "LedPattern.h"
 #include "Oid.h"
 #include "Value.h"
 
@@ -49,7 +50,7 @@ struct Cell {
     Constraints constraints;
     std::uint64_t step = 0;     // added to a counter on every read
     Behaviour behaviour = Behaviour::Static;
-    int ledPorts = 0;           // LedStatus: the model's port count
+    LedLayout led;              // LedStatus: the model's ports and combo ports
 };
 
 // A column of a table: the rules for every cell beneath entry.column.

@@ -20,14 +20,20 @@ void Shape::SetType(ShapeType type)
     update();
 }
 
+// An unchanged colour needs no repaint: the front panel sets every LED's colours on each blink
+// tick.
 void Shape::SetBrushColor(Color color)
 {
+    if (color == brush_)
+        return;
     brush_ = color;
     update();
 }
 
 void Shape::SetPenColor(Color color)
 {
+    if (color == pen_)
+        return;
     pen_ = color;
     update();
 }

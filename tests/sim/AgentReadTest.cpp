@@ -160,6 +160,34 @@ TEST(SimAgent, LedStatusHasTwoBytesPerPortAndChangesOverTime)
     }
 }
 
+// The front panels decide a combo port's medium once, from whatever value they read first:
+// combo ports are always linked, each with its own medium, and no port shows an absent uplink.
+TEST(SimAgent, LedStatusCombosKeepTheirMediumAndUplinksStayPresent)
+{
+    SimSwitch sim({"Kb", {}});
+    const std::string oid = "1.3.6.1.4.1.171.11.133.2.1.2.1.1.4.0";
+    const auto code = [](const std::string& hex, int port) { return hex.substr(4 * port + 8, 4); };
+    std::string first = HexBytes(Get(sim, "v2c", {oid}).output);
+    std::string later = first;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (later == first && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        later = HexBytes(Get(sim, "v2c", {oid}).output);
+    }
+    for (const std::string& hex : {first, later}) {
+        ASSERT_EQ(hex.size(), 116u) << hex;
+        for (int port = 21; port <= 24; ++port) {
+            const std::string c = code(hex, port);
+            EXPECT_TRUE(c.substr(0, 2) == "02" || c.substr(0, 2) == "82") << port << ": " << c;
+            EXPECT_EQ(c[2], port <= 22 ? '0' : '1') << port << ": " << c;
+            EXPECT_TRUE(c[3] >= '1' && c[3] <= '3') << port << ": " << c;
+        }
+        for (int port : {25, 26})
+            for (const char* hidden : {"0200", "8200", "8210", "0000", "0101"})
+                EXPECT_NE(code(hex, port), hidden) << port;
+    }
+}
+
 TEST(SimAgent, PortCountersAdvanceOnEveryRead)
 {
     SimSwitch sim;
