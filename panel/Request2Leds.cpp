@@ -92,7 +92,7 @@ void MvSNMPRequest2Leds::Stop()
 
 void MvSNMPRequest2Leds::Poll()
 {
-    if (Busy)
+    if (ReadOutstanding())
         return;
     try {
         Get();
@@ -105,8 +105,8 @@ void MvSNMPRequest2Leds::Poll()
 void MvSNMPRequest2Leds::PollTimerTick(QObject*)
 {
     // The outstanding read ends by its answer or its time-out; a second one would only
-    // supersede it.
-    if (Busy)
+    // supersede it, and a silent switch would never time out.
+    if (ReadOutstanding())
         return;
     try {
         Get();
