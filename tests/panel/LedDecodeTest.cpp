@@ -96,8 +96,9 @@ TEST_F(LedDecode, DecodesEveryKindOfLedFromTheValue)
         Receive(c.value);
         EXPECT_EQ(Binding(c.led).colour, c.colour) << c.what;
         EXPECT_EQ(Binding(c.led).blinking, c.blinking) << c.what;
-        if (!c.blinking)
+        if (!c.blinking) {
             EXPECT_EQ(Shown(c.led), c.colour) << c.what << ": the answer's repaint shows the colour";
+        }
     }
 }
 
