@@ -55,10 +55,11 @@ protected:
         PanelTest::TearDown();
     }
 
-    // The model's panel in a shown host, built as the main window builds it.
-    TPanelForm* Build(const Model& model)
+    // The model's panel in a shown host, built as the main window builds it; the switch is
+    // identified as model switchModel (the panel's own model when 0).
+    TPanelForm* Build(const Model& model, int switchModel = 0)
     {
-        ModuleOIDText = "1.3.6.1.4.1.171.10.133." + std::to_string(model.number) + ".1";
+        ModuleOIDText = "1.3.6.1.4.1.171.10.133." + std::to_string(switchModel ? switchModel : model.number) + ".1";
         host_ = std::make_unique<FakeHost>();
         host_->resize(820, 160);
         panel_ = model.make(host_.get());
@@ -250,6 +251,25 @@ TEST_F(PanelFormTest, CloseThenDestroyFreesEachRequestOnce)
     EXPECT_FALSE(panel->LedRequest);
     delete panel_; // FormDestroy finds nothing left to free
     EXPECT_TRUE(panel_.isNull());
+}
+
+// A unit of one model in a stack that another model heads reads the identified model's value,
+// at instance 0 whether its list is a scalar or a table row.
+TEST_F(PanelFormTest, AUnitPanelReadsTheIdentifiedModelsValue)
+{
+    const std::pair<const Model*, const Model*> cases[] = {{&Ka, &Kb}, {&Kb, &Ka}, {&Kd, &Kb}};
+    for (const auto& [panelModel, switchModel] : cases) {
+        SCOPED_TRACE(std::string(panelModel->name) + " panel on a " + switchModel->name + " switch");
+        FixLedValue(switchModel->number, LedValue(switchModel->ports, {{1, "0003"}}));
+        TPanelForm* panel = Build(*panelModel, switchModel->number);
+        ASSERT_TRUE(panel->LedRequest);
+        ASSERT_TRUE(WaitFor([&] { return !host_->LogLine().empty(); }, 15000));
+        EXPECT_NE(host_->LogLine().find("Get: Ok!"), std::string::npos) << host_->LogLine();
+        EXPECT_EQ(panel->LedRequest->Leds[4].byteIndex, 6);
+        EXPECT_EQ(panel->LedRequest->Leds[4].colour, Lime) << "port 1's LED";
+        delete panel_;
+        host_.reset();
+    }
 }
 
 TEST_F(PanelFormTest, PortCodesPastTheEndOfTheValueAreShortOrEmpty)
