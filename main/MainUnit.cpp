@@ -1,5 +1,6 @@
 #include "main/MainUnit.h"
 
+#include "main/ExternalTools.h"
 #include "snmp/GlobalSession.h"
 #include "snmp/Request2Edits.h"
 #include "snmp/SnmpError.h"
@@ -7,6 +8,7 @@
 #include "ui/Application.h"
 #include "ui/Control.h"
 #include "ui/MessageBox.h"
+#include "ui/Process.h"
 #include "ui/Scale.h"
 
 TMainForm* MainForm = nullptr;
@@ -82,10 +84,38 @@ ui::NotifyEvent TMainForm::HandlerFor(const std::string& onClick)
     return [this, row](QObject*) { RunHandler(*row); };
 }
 
-bool TMainForm::CanRun(const HandlerRow&) const
+bool TMainForm::CanRun(const HandlerRow& row) const
 {
-    // The families arrive with their windows; until then their items stay disabled.
-    return false;
+    // The other families arrive with their windows; until then their items stay disabled.
+    return row.Family == HandlerFamily::ExternalTool || row.Family == HandlerFamily::Help;
 }
 
-void TMainForm::RunHandler(const HandlerRow&) {}
+void TMainForm::RunHandler(const HandlerRow& row)
+{
+    switch (row.Family) {
+    case HandlerFamily::ExternalTool:
+        LaunchTool(row.PageSwitch);
+        break;
+    case HandlerFamily::Help:
+        Help2Click(this);
+        break;
+    default:
+        break;
+    }
+}
+
+void TMainForm::LaunchTool(const std::string& pageSwitch)
+{
+    const ToolCommand command = ToolCommandFor(*this, pageSwitch);
+    const std::string program = FindToolProgram(command.Program);
+    if (program.empty())
+        ui::ShowMessage(this, "The program " + command.Program +
+                                  " was not found beside the module or on the search path.");
+    else if (!ui::StartProgram(program, command.Arguments))
+        ui::ShowMessage(this, "The program " + command.Program + " could not be started.");
+}
+
+void TMainForm::Help2Click(QObject*)
+{
+    ui::OpenHelpFile(this, HelpFilePath());
+}

@@ -41,6 +41,12 @@ public:
     // Shows and hides the items that depend on the firmware type and the model.
     void AdjustMenusForModel();
 
+    // Starts the external browser program of the page switch ("/TMIB_Info") for this switch;
+    // a message box says when the program is missing or does not start.
+    void LaunchTool(const std::string& pageSwitch);
+    // Opens the help file beside the module with the desktop's viewer.
+    void Help2Click(QObject* sender);
+
     // The synchronous request on the spanning tree version, bound to ST_STPVersion: windows that
     // need the version call its Get and read that text. None before the creation event.
     MvSNMPRequest2Edits* STPVersion() const { return STPVersionRequest.get(); }
