@@ -25,23 +25,31 @@ int WinMain()
     return 0;
 }
 
-int RunProgram(const std::vector<std::string>& parameters)
+void InitProgramModules()
 {
-    SetCommandLineParameters(parameters);
     // Module initialisation, in the order the modules depend on each other.
     InitMainUnit();
     InitRequestStatics();
     InitCatalogue();
     BuildLedColorMaps();
     InitVarListNameTables();
+}
 
-    const int result = WinMain();
-
+void FreeProgramModules()
+{
     // Module finalisation, in reverse.
     FreeVarListNameTables();
     FreeLedColorMaps();
     FreeCatalogue();
     ReleaseRequestStatics();
     FinalizeMainUnit();
+}
+
+int RunProgram(const std::vector<std::string>& parameters)
+{
+    SetCommandLineParameters(parameters);
+    InitProgramModules();
+    const int result = WinMain();
+    FreeProgramModules();
     return result;
 }

@@ -10,6 +10,10 @@
 // no number) is shown in a message box and ends the program. Returns 0.
 int WinMain();
 
+// The module-level objects of the program, made in dependency order and released in reverse.
+void InitProgramModules();
+void FreeProgramModules();
+
 // The whole program for the given parameters, with the Qt application already made:
 // initialisation of the framework's module-level objects, WinMain, their finalisation.
 int RunProgram(const std::vector<std::string>& parameters);

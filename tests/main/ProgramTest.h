@@ -3,9 +3,7 @@
 // files), with a script run while its main window is shown.
 
 #include "main/MainUnit.h"
-#include "catalogue/Catalogue.h"
 #include "main/Startup.h"
-#include "snmp/VarList.h"
 #include "snmp/GlobalSession.h"
 #include "snmp/SnmpError.h"
 #include "snmplib/Snmp.h"
@@ -81,20 +79,14 @@ public:
     explicit StartedMainWindow(const std::vector<std::string>& parameters)
     {
         SetCommandLineParameters(parameters);
-        InitMainUnit();
-        InitRequestStatics();
-        InitCatalogue();
-        InitVarListNameTables();
+        InitProgramModules();
         MainForm = new TMainForm(nullptr);
     }
     ~StartedMainWindow()
     {
         delete MainForm;
         MainForm = nullptr;
-        FreeVarListNameTables();
-        FreeCatalogue();
-        ReleaseRequestStatics();
-        FinalizeMainUnit();
+        FreeProgramModules();
         delete GlobalSnmpSession;
         GlobalSnmpSession = nullptr;
     }
