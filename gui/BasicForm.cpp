@@ -162,25 +162,24 @@ void TBasicForm::EnableControls(std::initializer_list<QWidget*> controls)
 
 void TBasicForm::DisableByTag(int tag)
 {
-    for (std::size_t k = 0; k < CheckBoxes.size() && k < ValueControls.size(); ++k) {
-        if (CheckBoxes[k] == nullptr)
-            continue;
-        if (ui::Tag(CheckBoxes[k]) == tag)
-            DisableControl(CheckBoxes[k]);
-        if (ValueControls[k] != nullptr && ui::Tag(ValueControls[k]) == tag)
-            DisableControl(ValueControls[k]);
-    }
+    ForEachTagged(tag, &TBasicForm::DisableControl);
 }
 
 void TBasicForm::EnableByTag(int tag)
 {
+    ForEachTagged(tag, &TBasicForm::EnableControl);
+}
+
+void TBasicForm::ForEachTagged(int tag, void (*operation)(QWidget*))
+{
+    // Columns are visited by index; a column without a box is passed over for both lists.
     for (std::size_t k = 0; k < CheckBoxes.size() && k < ValueControls.size(); ++k) {
         if (CheckBoxes[k] == nullptr)
             continue;
         if (ui::Tag(CheckBoxes[k]) == tag)
-            EnableControl(CheckBoxes[k]);
+            operation(CheckBoxes[k]);
         if (ValueControls[k] != nullptr && ui::Tag(ValueControls[k]) == tag)
-            EnableControl(ValueControls[k]);
+            operation(ValueControls[k]);
     }
 }
 

@@ -111,4 +111,8 @@ protected:
     // The base's part of the construction, run once the window's layout is built: scaled for the
     // screen, centred on the main window, the lists empty.
     void InitBasicForm();
+
+private:
+    // The operation on every control of the two lists whose Tag is tag.
+    void ForEachTagged(int tag, void (*operation)(QWidget*));
 };

@@ -8,13 +8,10 @@
 #include "support/SnmpTools.h"
 
 #include "snmp/DeviceState.h"
-#include "snmp/GlobalSession.h"
-#include "snmp/SnmpEventProcessor.h"
+#include "snmp/RequestFixture.h" // the tests' global session and aiming a request at an agent
 #include "snmp/VarDescriptor.h"
 
 #include "ui/ModalResult.h"
-
-#include <QTemporaryDir>
 
 #include <memory>
 #include <string>
@@ -29,15 +26,7 @@ using Rows = std::vector<std::vector<std::string>>;
 
 class RuleForm : public FormTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (SnmpEventProcessor == nullptr)
-            InitRequestStatics();
-        if (GlobalSnmpSession == nullptr) {
-            static QTemporaryDir bootsDir;
-            CreateGlobalSession(bootsDir.path().toStdString());
-        }
-    }
+    static void SetUpTestSuite() { requesttest::EnsureGlobalSession(); }
 
     void SetUp() override
     {
@@ -47,12 +36,7 @@ protected:
         sim = std::make_unique<SimSwitch>(options);
         ModelNameCopy = "Sorvane-Kb";
         form = std::make_unique<TRuleTestForm>();
-        MvSNMPRequest& request = form->Driver->Request;
-        request.Device.Address = sim->Address();
-        request.Device.Port = static_cast<std::uint16_t>(sim->Port());
-        request.Security.Version = 1;
-        request.Security.ReadCommunity = SimCredentials::ReadCommunity;
-        request.Security.WriteCommunity = SimCredentials::WriteCommunity;
+        requesttest::AimAt(form->Driver->Request, *sim);
         ShowAndActivate(form.get());
     }
 
