@@ -272,6 +272,25 @@ TEST_F(RuleForm, DeleteRemovesTheSelectedRowAndReadsAgain)
         EXPECT_EQ((list.Item(i).access & invalid) != 0, i == TRuleTestForm::NoteColumn) << i;
 }
 
+TEST_F(RuleForm, AFailedDeleteIsShownAndTheWindowIsAsBefore)
+{
+    Read();
+    ClickRow(form->ListView1, 1);
+    ASSERT_EQ(sim->Control("error 1.3.6.1.3.4242.30.1.6.2 genErr"), "ok");
+    const int reads = Stat("getnext");
+    form->DeleteClick();
+    ASSERT_TRUE(WaitFor([this] { return form->Driver->Busy == 0; }));
+    ASSERT_GE(MessageBoxes().size(), 2u);
+    EXPECT_EQ(MessageBoxTexts()[0], "Are you sure to delete it?");
+    EXPECT_EQ(MessageBoxTexts()[1], "(SNMP) Cannot perform operation, General Error!");
+    // Mode and flags as before, and the table was read again.
+    EXPECT_EQ(form->Driver->Mode, 1);
+    EXPECT_TRUE(NoColumnLeftOut());
+    EXPECT_GT(Stat("getnext"), reads);
+    sim->Control("reset");
+    EXPECT_EQ(AgentRows().size(), 3u);
+}
+
 TEST_F(RuleForm, ARowClickedDuringASlowReadIsTheOneDeleted)
 {
     sim->Control("delay 150");
