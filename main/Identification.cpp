@@ -127,41 +127,42 @@ void TMainForm::FormCreate(QObject*)
     }
 }
 
+bool TMainForm::CreateOnce(std::unique_ptr<MvSNMPRequest2Edits>& request, const char* failure,
+                           const std::function<std::unique_ptr<MvSNMPRequest2Edits>()>& create)
+{
+    if (request)
+        return true;
+    try {
+        auto made = create();
+        made->SetLogTarget(StatusBar->Panel(0));
+        request = std::move(made);
+        return true;
+    } catch (const std::exception&) {
+        ShowStatus(failure);
+        return false;
+    }
+}
+
 int TMainForm::LoadStackingInfo()
 {
-    if (!UnitTableRequest) {
-        try {
+    const bool created =
+        CreateOnce(UnitTableRequest, "Initial  Unit Information Failed", [this] {
             auto request = NewRequest(Table("Oid_equipment", "1.3.6.1.4.1.171.12.11.1.9.4.1.1", "ID"), MVT_FMV, 1);
-            request->SetLogTarget(StatusBar->Panel(0));
             request->AttachListView(UnitListView, true);
-            UnitTableRequest = std::move(request);
-        } catch (const std::exception&) {
-            ShowStatus("Initial  Unit Information Failed");
-            return 0;
-        }
-    }
-    if (!StackModeRequest) {
-        try {
+            return request;
+        }) &&
+        CreateOnce(StackModeRequest, "Initial Stack Information Failed", [this] {
             auto request = NewRequest(Table("Oid_equipment", "1.3.6.1.4.1.171.12.11.1.9.6"), SVT_SV, 0);
-            request->SetLogTarget(StatusBar->Panel(0));
             request->BindControl(0, ST_StackMode);
-            StackModeRequest = std::move(request);
-        } catch (const std::exception&) {
-            ShowStatus("Initial Stack Information Failed");
-            return 0;
-        }
-    }
-    if (!FirmwareTypeRequest) {
-        try {
+            return request;
+        }) &&
+        CreateOnce(FirmwareTypeRequest, "Get Firmware Mode Failed.", [this] {
             auto request = NewRequest(Table("Oid_common", "1.3.6.1.4.1.171.12.1.1.13"), SVT_SV, 0);
-            request->SetLogTarget(StatusBar->Panel(0));
             request->BindControl(0, Mode_EI_SI);
-            FirmwareTypeRequest = std::move(request);
-        } catch (const std::exception&) {
-            ShowStatus("Get Firmware Mode Failed.");
-            return 0;
-        }
-    }
+            return request;
+        });
+    if (!created)
+        return 0;
     // A failed synchronous read raises nothing: every read runs and keeps what it read, and a
     // failure of any of them makes the result 0.
     bool allRead = true;

@@ -10,6 +10,7 @@
 #include "ui_MainForm.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,6 +66,10 @@ private:
     std::unique_ptr<MvSNMPRequest2Edits> NewRequest(const VarDescriptor* table, std::uint8_t kind,
                                                     int keyCount);
     void ShowStatus(const std::string& text);
+    // Creates a start-up request at the first call, logging into status panel 0; false, with
+    // the failure text there, when its creation raised.
+    bool CreateOnce(std::unique_ptr<MvSNMPRequest2Edits>& request, const char* failure,
+                    const std::function<std::unique_ptr<MvSNMPRequest2Edits>()>& create);
 
     bool CanRun(const HandlerRow& row) const;
     void RunHandler(const HandlerRow& row);
