@@ -28,6 +28,27 @@ SubIds ParseSubIds(const std::string& dotted)
     }
 }
 
+// Raises the bad-value error unless the text is a dotted IPv4 address of four numbers 0 to 255.
+void CheckAddressText(const std::string& dotted)
+{
+    SubIds quad;
+    std::size_t start = 0;
+    while (quad.size() < 5) {
+        const std::size_t dot = dotted.find('.', start);
+        const std::string part = dotted.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+        if (part.empty() || part.size() > 3 || part.find_first_not_of("0123456789") != std::string::npos)
+            RaiseFrameworkError(MvCode::BadPartValue);
+        quad.push_back(static_cast<std::uint32_t>(std::stoul(part)));
+        if (quad.back() > 255)
+            RaiseFrameworkError(MvCode::BadPartValue);
+        if (dot == std::string::npos)
+            break;
+        start = dot + 1;
+    }
+    if (quad.size() != 4)
+        RaiseFrameworkError(MvCode::BadPartValue);
+}
+
 // The sub-identifiers from position count on, as the text after count dots.
 std::string RestAfter(const std::string& instance, std::size_t count)
 {
@@ -328,4 +349,10 @@ std::string EncodeIndexValue(const IndexColumn& column, const std::string& value
         RaiseFrameworkError(MvCode::BadSyntax);
     }
     return Dotted(ids, 0, ids.size());
+}
+
+void CheckIndexValue(const IndexColumn& column, const std::string& value)
+{
+    if (column.syntax == ipaddress || column.syntax == nsapaddr)
+        CheckAddressText(value);
 }

@@ -22,3 +22,8 @@ std::string DecodeIndexValue(const IndexColumn& column, const std::string& insta
 
 // The column's value as dotted index sub-identifiers.
 std::string EncodeIndexValue(const IndexColumn& column, const std::string& value);
+
+// Raises the bad-value error (-518) for a key text of a row to be written that names no row of
+// its syntax: an IPv4 key that is not four numbers 0 to 255 ("" or "abc" would otherwise write
+// to the row 0.0.0.0). Reads keep decoding and encoding whatever they hold.
+void CheckIndexValue(const IndexColumn& column, const std::string& value);

@@ -7,6 +7,7 @@
 #include "snmp/VarDescriptor.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -102,6 +103,44 @@ void RequireOctets(std::string_view octets, std::size_t count)
 
 } // namespace
 
+std::string MacTextToOctets(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    std::string compact;
+    for (const char c : text)
+        if (c != ' ')
+            compact += c;
+    const std::size_t separatorAt = compact.find_first_of("-:.");
+    std::vector<std::string> groups;
+    if (separatorAt == std::string::npos) {
+        for (std::size_t i = 0; compact.size() == 12 && i < 12; i += 2)
+            groups.push_back(compact.substr(i, 2));
+    } else {
+        const char separator = compact[separatorAt];
+        std::size_t from = 0;
+        for (std::size_t at; (at = compact.find(separator, from)) != std::string::npos; from = at + 1)
+            groups.push_back(compact.substr(from, at - from));
+        groups.push_back(compact.substr(from));
+    }
+    std::string octets;
+    for (const std::string& group : groups) {
+        if (group.empty() || group.size() > 2)
+            break;
+        int value = 0;
+        for (const char c : group) {
+            const int digit = HexDigitValue(c);
+            if (digit < 0)
+                RaiseFrameworkError(MvCode::BadPartValue);
+            value = value * 16 + digit;
+        }
+        octets += static_cast<char>(value);
+    }
+    if (groups.size() != 6 || octets.size() != 6)
+        RaiseFrameworkError(MvCode::BadPartValue);
+    return octets;
+}
+
 std::string TextToOctets(const std::string& text, std::int32_t syntax)
 {
     if (!HasOctetForm(syntax))
@@ -127,9 +166,10 @@ std::string TextToOctets(const std::string& text, std::int32_t syntax)
     case octetstr:
     case opaque:
     case bitlist:
-    case macaddress:
     case ipv6address:
         return HexToOctets(text);
+    case macaddress:
+        return MacTextToOctets(text);
     case null:
         return {};
     case objectid: {

@@ -9,6 +9,10 @@
 
 // Value text of a syntax to its octets; "(NULL)" gives no octets.
 std::string TextToOctets(const std::string& text, std::int32_t syntax);
+// The octets of a MAC address text: twelve hexadecimal digits, or six groups of one or two
+// digits between "-", ":" or "." (blanks ignored); an empty text gives none. Any other text
+// raises the bad-value error (-518): it would name another address.
+std::string MacTextToOctets(const std::string& text);
 // Octets to the value text of a syntax; no octets give "(NULL)" ("" for displaystr).
 std::string OctetsToText(std::string_view octets, std::int32_t syntax);
 

@@ -139,7 +139,7 @@ void MvSNMPRequest::BuildPdu(int operation, Pdu& pdu)
             else if (kind == MVT_SV)
                 oid = base;
             else
-                oid = base + "." + EncodeRowIndex();
+                oid = base + "." + WriteRowIndex();
             Vb vb{Oid(oid)};
             TextToVb(i, vb);
             pdu += vb;
@@ -210,6 +210,16 @@ void MvSNMPRequest::DecodeRowIndex(const std::string& index)
             VarList.Item(k).currentOid = BaseOid(k) + "." + index;
         rest = IndexToValue(k, rest);
     }
+}
+
+std::string MvSNMPRequest::WriteRowIndex()
+{
+    for (int k = 0; k < VarList.keyCount && k < VarList.Count(); ++k) {
+        const MvVarItem& key = VarList.Item(k);
+        CheckIndexValue({key.syntax, k == VarList.keyCount - 1, VarList.HasImpliedIndex(k), VarList.keyCount, k},
+                        key.options ? key.options->TextToValue(key.value) : key.value);
+    }
+    return EncodeRowIndex();
 }
 
 std::string MvSNMPRequest::EncodeRowIndex()

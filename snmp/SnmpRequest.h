@@ -98,6 +98,8 @@ public:
     void DecodeRowIndex(const std::string& index);
     // The current row's index built from the key items.
     std::string EncodeRowIndex();
+    // The row index of a write; a key that names no row raises the bad-value error.
+    std::string WriteRowIndex();
 
 private:
     // The SNMP layer's callback of every asynchronous send; token names the answer context.

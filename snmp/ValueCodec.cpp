@@ -161,10 +161,16 @@ void ValueTextToVb(const std::string& text, std::int32_t syntax, Vb& vb)
     case octetstr:
     case opaque:
     case bitlist:
-    case macaddress:
     case ipv6address:
         vb.set_value(OctetStr(HexToOctets(text)));
         break;
+    case macaddress: {
+        const std::string octets = MacTextToOctets(text);
+        if (octets.size() != 6)
+            RaiseFrameworkError(MvCode::BadPartValue);
+        vb.set_value(OctetStr(octets));
+        break;
+    }
     case null:
         vb.set_null();
         break;
