@@ -31,8 +31,9 @@ std::string SetJournal::Format() const
         std::string line = "set";
         for (const SetBinding& binding : pdus_[i]) {
             line += ' ';
+            const std::string value = DescribeValue(binding.value);
             line += FormatOid(binding.oid) + ' ' + Letter(binding.value.type) + ' '
-                + DescribeValue(binding.value);
+                + (value.empty() ? "\"\"" : value);
         }
         text += line;
     }

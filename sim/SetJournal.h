@@ -18,7 +18,8 @@ public:
 
     // One line per PDU: "set", then its bindings as "OID TYPE VALUE" triples, all separated by
     // blanks; TYPE a data-file letter (i u c C t a o x n), VALUE without blanks (octet strings
-    // in hexadecimal, IpAddress dotted). A PDU without bindings is the line "set".
+    // in hexadecimal, IpAddress dotted; an empty octet string is ""). A PDU without bindings is
+    // the line "set".
     std::string Format() const;
 
 private:

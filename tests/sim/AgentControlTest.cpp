@@ -187,16 +187,18 @@ TEST(SimAgentControl, JournalKeepsEverySetPduWithItsBindingsUntilCleared)
     // A refused SET and one with the read community are journaled as received as well.
     set({"1.3.6.1.3.4242.6.1.0", "i", "999"}, "quostem");
     set({"1.3.6.1.3.4242.6.7.0", "x", "001122334455"}, "tarnel");
+    set({"1.3.6.1.3.4242.6.2.0", "s", ""}, "quostem");
     EXPECT_EQ(Get(sim, "1.3.6.1.3.4242.6.1.0").exitCode, 0) << "reads are not journaled";
 
     const std::vector<SetJournalPdu> journal = sim.SetJournal();
-    ASSERT_EQ(journal.size(), 3u);
+    ASSERT_EQ(journal.size(), 4u);
     EXPECT_EQ(journal[0], (SetJournalPdu{{"1.3.6.1.3.4242.6.1.0", 'i', "7"},
                                          {"1.3.6.1.3.4242.6.2.0", 'x', "612062"},
                                          {"1.3.6.1.3.4242.6.3.0", 'a', "10.1.2.3"}}));
     EXPECT_EQ(journal[0][1].Octets(), "a b");
     EXPECT_EQ(journal[1], (SetJournalPdu{{"1.3.6.1.3.4242.6.1.0", 'i', "999"}}));
     EXPECT_EQ(journal[2][0].value, "001122334455");
+    EXPECT_EQ(journal[3], (SetJournalPdu{{"1.3.6.1.3.4242.6.2.0", 'x', ""}})) << "an empty value";
 
     sim.ClearSetJournal();
     EXPECT_TRUE(sim.SetJournal().empty());

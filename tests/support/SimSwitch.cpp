@@ -210,6 +210,8 @@ std::vector<SetJournalPdu> SimSwitch::SetJournal()
         std::string type;
         while (fields >> binding.oid >> type >> binding.value) {
             binding.type = type.empty() ? 0 : type[0];
+            if (binding.value == "\"\"")
+                binding.value.clear();
             pdu.push_back(binding);
         }
         pdus.push_back(std::move(pdu));
