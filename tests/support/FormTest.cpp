@@ -8,10 +8,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+
+#include <memory>
 
 void FormTest::SetUp()
 {
@@ -205,4 +208,25 @@ int FormTest::RunModal(ui::Form* form, const std::function<void()>& whileOpen, i
     });
     watchdog.start(timeoutMs);
     return form->ShowModal();
+}
+
+void FormTest::RunInNextModal(const std::function<void(ui::Form*)>& script, int timeoutMs)
+{
+    const QPointer<QWidget> before = QApplication::activeModalWidget();
+    auto* poll = new QTimer(QCoreApplication::instance());
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(poll, &QTimer::timeout, poll, [=] {
+        auto* form = dynamic_cast<ui::Form*>(QApplication::activeModalWidget());
+        if (form != nullptr && form != before.data() && form->Modal()) {
+            poll->stop();
+            poll->deleteLater();
+            script(form);
+        } else if (clock->elapsed() > timeoutMs) {
+            poll->stop();
+            poll->deleteLater();
+            ADD_FAILURE() << "no modal window opened";
+        }
+    });
+    poll->start(5);
 }

@@ -76,6 +76,11 @@ protected:
     static int RunModal(ui::Form* form, const std::function<void()>& whileOpen,
                         int timeoutMs = 30000);
 
+    // Runs script inside the next modal window that opens (the one the next click opens), once
+    // its modal loop runs; the script closes it as a user would. Fails the test when no modal
+    // window opens within timeoutMs.
+    static void RunInNextModal(const std::function<void(ui::Form*)>& script, int timeoutMs = 30000);
+
 private:
     static QObject* FindObject(QWidget* form, const std::string& name);
 
