@@ -65,32 +65,29 @@ void TSNMPEditorPanel::SetVarFormatWithCheck(int row, const std::string& spec, E
     RebindRow(row, spec, &check);
 }
 
-void TSNMPEditorPanel::CheckAllClick(QObject*)
+void TSNMPEditorPanel::SetEnabledChecks(bool checked)
 {
     bool anyChecked = false;
     for (int i = 0; i < EditsPanel->RowCount(); ++i) {
         ui::CheckBox* box = EditsPanel->Rows[static_cast<std::size_t>(i)].CheckBox;
         if (box->isEnabled())
-            box->SetChecked(true);
+            box->SetChecked(checked);
         anyChecked = anyChecked || box->Checked();
     }
-    if (anyChecked)
+    // The Set button of the panel that shows the rows: a dialog's while a dialog borrows them.
+    if (anyChecked == checked)
         if (TSNMPPanel* shower = EnclosingSNMPPanel(EditsPanel))
-            shower->Buttons->SetCheckedButton->setEnabled(true);
+            shower->Buttons->SetCheckedButton->setEnabled(anyChecked);
+}
+
+void TSNMPEditorPanel::CheckAllClick(QObject*)
+{
+    SetEnabledChecks(true);
 }
 
 void TSNMPEditorPanel::ClearChecksClick(QObject*)
 {
-    bool anyChecked = false;
-    for (int i = 0; i < EditsPanel->RowCount(); ++i) {
-        ui::CheckBox* box = EditsPanel->Rows[static_cast<std::size_t>(i)].CheckBox;
-        if (box->isEnabled())
-            box->SetChecked(false);
-        anyChecked = anyChecked || box->Checked();
-    }
-    if (!anyChecked)
-        if (TSNMPPanel* shower = EnclosingSNMPPanel(EditsPanel))
-            shower->Buttons->SetCheckedButton->setEnabled(false);
+    SetEnabledChecks(false);
 }
 
 void TSNMPEditorPanel::SetCheckedClick(QObject* sender)

@@ -33,5 +33,7 @@ public:
     void ClearChecksClick(QObject* sender);
 
 private:
+    // Checks or clears every enabled row box; Set follows when something (or nothing) is checked.
+    void SetEnabledChecks(bool checked);
     void RebindRow(int row, const std::string& spec, const EditCheck* check);
 };

@@ -54,31 +54,30 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* owner, MvSNMPRequest2Edits* edit
     SetContent(ListViewPanel);
 }
 
-void TSNMPListViewPanel::CheckStatusValue(int index, const std::string& value, const std::string& message)
+void TSNMPListViewPanel::OfferStatus(int index, const std::string& value, const std::string& message,
+                                     int& storedIndex, std::string& storedValue, ui::BitmapButton* button)
 {
     ui::ComboBox* combo = nullptr;
     if (index >= 0 && index < EditsPanel->RowCount())
         combo = dynamic_cast<ui::ComboBox*>(EditsPanel->Rows[static_cast<std::size_t>(index)].Editor);
     if (combo == nullptr || combo->IndexOf(value) < 0)
         throw Exception(message + value);
+    storedIndex = index;
+    storedValue = value;
+    button->show();
+    Buttons->ArrangeButtons();
 }
 
 void TSNMPListViewPanel::SetAddStatus(int index, const std::string& value)
 {
-    CheckStatusValue(index, value, "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:");
-    ListViewPanel->AddIndex = index;
-    ListViewPanel->AddValue = value;
-    Buttons->AddButton->show();
-    Buttons->ArrangeButtons();
+    OfferStatus(index, value, "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:", ListViewPanel->AddIndex,
+                ListViewPanel->AddValue, Buttons->AddButton);
 }
 
 void TSNMPListViewPanel::SetDeleteStatus(int index, const std::string& value)
 {
-    CheckStatusValue(index, value, "TSNMPListViewPanel::SetDeleteStatus - Wrong DeleteStatusValue:");
-    ListViewPanel->DeleteIndex = index;
-    ListViewPanel->DeleteValue = value;
-    Buttons->DeleteButton->show();
-    Buttons->ArrangeButtons();
+    OfferStatus(index, value, "TSNMPListViewPanel::SetDeleteStatus - Wrong DeleteStatusValue:",
+                ListViewPanel->DeleteIndex, ListViewPanel->DeleteValue, Buttons->DeleteButton);
 }
 
 void TSNMPListViewPanel::RefreshClick(QObject* sender)

@@ -37,9 +37,10 @@ public:
     void ListMouseMove(QObject* sender, int x, int y);
 
 private:
-    // Index of value in the status drop-down list of row index; raises message + value when
-    // the row has no drop-down list or the list no such entry.
-    void CheckStatusValue(int index, const std::string& value, const std::string& message);
+    // Stores index and value and shows button when the status drop-down list of row index holds
+    // value; raises message + value when the row has no drop-down list or the list no such entry.
+    void OfferStatus(int index, const std::string& value, const std::string& message, int& storedIndex,
+                     std::string& storedValue, ui::BitmapButton* button);
     // Stops a running walk and waits until the request is idle.
     void WaitUntilIdle();
     std::string DialogCaption(const std::string& suffix) const;
