@@ -206,6 +206,15 @@ void TSNMPListViewPanel::RunDialog(bool add)
     };
     std::vector<Removed> removed;
 
+    // The status row is offered in both dialogs when its editor has Tag 100; returns whether.
+    const auto offerStatus = [&](UISnmpVar& status) {
+        const bool offered = ui::Tag(status.Editor) == StatusShownTag;
+        status.Editor->setVisible(offered);
+        status.CheckBox->setVisible(offered);
+        status.Label->setVisible(offered);
+        return offered;
+    };
+
     if (add) {
         // Key values are always sent.
         for (int i = 0; i < items.keyCount && i < rows->RowCount(); ++i) {
@@ -217,10 +226,7 @@ void TSNMPListViewPanel::RunDialog(bool add)
         }
         if (addIndex > 0) {
             UISnmpVar& status = row(addIndex);
-            const bool offered = ui::Tag(status.Editor) == StatusShownTag;
-            status.Editor->setVisible(offered);
-            status.CheckBox->setVisible(offered);
-            status.Label->setVisible(offered);
+            const bool offered = offerStatus(status);
             status.Editor->setEnabled(offered);
             status.CheckBox->setEnabled(offered);
             // Shown or not, the status is sent.
@@ -234,11 +240,7 @@ void TSNMPListViewPanel::RunDialog(bool add)
         rows->SetRowsChecked(0);
         if (addIndex > 0) {
             UISnmpVar& status = row(addIndex);
-            const bool offered = ui::Tag(status.Editor) == StatusShownTag;
-            status.Editor->setVisible(offered);
-            status.CheckBox->setVisible(offered);
-            status.Label->setVisible(offered);
-            if (!offered)
+            if (!offerStatus(status))
                 status.CheckBox->SetChecked(false);
         }
         // Only values that edit a row are offered; a list left empty hides its row.
