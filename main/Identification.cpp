@@ -97,6 +97,7 @@ void TMainForm::FormCreate(QObject*)
         return;
     try {
         PanelShown = 0;
+        FirstRefresh = 1;
         SetCaption(AddressText);
         ModelNames.assign(std::begin(Models), std::end(Models));
 
@@ -143,7 +144,7 @@ bool TMainForm::CreateOnce(std::unique_ptr<MvSNMPRequest2Edits>& request, const 
     }
 }
 
-int TMainForm::LoadStackingInfo()
+bool TMainForm::LoadStackingInfo()
 {
     const bool created =
         CreateOnce(UnitTableRequest, "Initial  Unit Information Failed", [this] {
@@ -162,7 +163,7 @@ int TMainForm::LoadStackingInfo()
             return request;
         });
     if (!created)
-        return 0;
+        return false;
     // A failed synchronous read raises nothing: every read runs and keeps what it read, and a
     // failure of any of them makes the result 0.
     bool allRead = true;
@@ -181,9 +182,9 @@ int TMainForm::LoadStackingInfo()
     }
     if (!allRead) {
         ShowStatus("Get Unit Information Failed");
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 void TMainForm::HideUnitMenus()

@@ -70,6 +70,8 @@ TMainForm::TMainForm(QWidget* owner) : ui::MainWindow(owner)
         ReadCommandLine(CommandLineParameters(), *this);
     }
     OnCreate = ui::Handler(this, &TMainForm::FormCreate);
+    OnActivate = ui::Handler(this, &TMainForm::FormActivate);
+    OnClose = ui::Handler(this, &TMainForm::FormClose);
     DoCreate();
 }
 
@@ -87,7 +89,8 @@ ui::NotifyEvent TMainForm::HandlerFor(const std::string& onClick)
 bool TMainForm::CanRun(const HandlerRow& row) const
 {
     // The other families arrive with their windows; until then their items stay disabled.
-    return row.Family == HandlerFamily::ExternalTool || row.Family == HandlerFamily::Help;
+    return row.Family == HandlerFamily::ExternalTool || row.Family == HandlerFamily::Help ||
+           row.Family == HandlerFamily::Refresh;
 }
 
 void TMainForm::RunHandler(const HandlerRow& row)
@@ -98,6 +101,9 @@ void TMainForm::RunHandler(const HandlerRow& row)
         break;
     case HandlerFamily::Help:
         Help2Click(this);
+        break;
+    case HandlerFamily::Refresh:
+        RefreshPanel1Click(this);
         break;
     default:
         break;

@@ -4,6 +4,7 @@
 #include "main/CommandLine.h"
 #include "main/HandlerTable.h"
 #include "main/MainMenu.h"
+#include "panel/PanelHost.h"
 #include "snmp/DeviceState.h"
 #include "ui/MainWindow.h"
 
@@ -16,9 +17,10 @@
 #include <vector>
 
 class MvSNMPRequest2Edits;
+class TPanelForm;
 struct VarDescriptor;
 
-class TMainForm : public ui::MainWindow, public Ui::MainForm, private SwitchCopies {
+class TMainForm : public ui::MainWindow, public Ui::MainForm, private SwitchCopies, public PanelHost {
 public:
     // Builds the window from its layout, takes the scale factor, creates the SNMP session (the
     // boots counter file in the current directory), loads the message files and reads the
@@ -34,11 +36,11 @@ public:
     void FormCreate(QObject* sender);
 
     // Reads the stack mode, the unit table and the firmware type (creating their requests at
-    // the first call). 1 when every read succeeded; 0 after a failure, whose text is in status
-    // panel 0. Also run by the refresh.
-    int LoadStackingInfo();
+    // the first call). True when every read succeeded; false after a failure, whose text is in
+    // status panel 0. Also run by the refresh.
+    bool LoadStackingInfo() override;
     // Hides "Unit Information" and "Unit Table"; also run by the refresh.
-    void HideUnitMenus();
+    void HideUnitMenus() override;
     // Shows and hides the items that depend on the firmware type and the model.
     void AdjustMenusForModel();
 
@@ -47,6 +49,32 @@ public:
     void LaunchTool(const std::string& pageSwitch);
     // Opens the help file beside the module with the desktop's viewer.
     void Help2Click(QObject* sender);
+
+    // The front panels (main/PanelHosting.cpp). The first activation builds the model's panel.
+    void FormActivate(QObject* sender);
+    // The panel of the identified model as unit 1; none for the third model or an unknown switch.
+    void CreateModelPanel();
+    // The panel of one stacking unit below the previous one, for the first two models' module
+    // names only.
+    void AddUnitPanel(const std::string& moduleName, const std::string& unitId);
+    // The model panel, or with stacking enabled one panel per present unit of the unit list.
+    void RebuildPanels() override;
+    // Closes and frees every panel, in the order they were placed.
+    void ClosePanels() override;
+    // "Refresh": asks, then shows the refresh window, which rebuilds the panels; five or more
+    // units make the window scroll.
+    void RefreshPanel1Click(QObject* sender);
+    // Stops and frees the requests; the panels go with the window.
+    void FormClose(QObject* sender, ui::CloseAction& action);
+
+    ui::StatusPanel* LedLogPanel() override;
+    bool FirstRefreshSet() const override { return FirstRefresh != 0; }
+
+    // The panels shown, in the order placed; the last placed; the units counted by the last
+    // rebuild.
+    const std::vector<TPanelForm*>& Panels() const { return PanelForms; }
+    TPanelForm* LastPlacedPanel() const { return LastPanel; }
+    int UnitPanels() const { return UnitPanelCount; }
 
     // The synchronous request on the spanning tree version, bound to ST_STPVersion: windows that
     // need the version call its Get and read that text. None before the creation event.
@@ -74,10 +102,22 @@ private:
     bool CanRun(const HandlerRow& row) const;
     void RunHandler(const HandlerRow& row);
 
+    // Puts a panel just made into the scroll box below the last one and sizes the window to it.
+    void PlacePanel(TPanelForm* panel, int unit, bool modelPanel);
+    // Five units and more: a taller window that scrolls over its panels.
+    void ScrollOverPanels();
+
     MainMenu Menu_;
     std::string CaptionText;       // the title of the feature window being opened
     std::vector<std::string> ModelNames;
     std::uint8_t PanelShown = 0;
+    std::uint8_t FirstRefresh = 0;  // set from the creation until the first Refresh
+    // The panels belong to the window (Qt children); the list only finds them again.
+    std::vector<TPanelForm*> PanelForms;
+    TPanelForm* LastPanel = nullptr;
+    int UnitPanelCount = 0;
+    // The scrolling layout has widened the window by 20 since a panel last set its width.
+    bool ScrollWidened = false;
     float DPIScale = 1.0f;         // 1.0 at 96 pixels per inch, else 1.25
     bool NoParameters_ = false;    // started without parameters: the program ends at once
 

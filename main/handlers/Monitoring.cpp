@@ -10,6 +10,8 @@ const HandlerRow Rows[] = {
     {.Name = "Statistics1Click", .Family = ExternalTool, .PageSwitch = "/TRmon_Statistics"},
     {.Name = "History1Click",    .Family = ExternalTool, .PageSwitch = "/TRmon_History"},
     {.Name = "AlarmEvent1Click", .Family = ExternalTool, .PageSwitch = "/TRmon_AlarmEvent"},
+    // Device Management > "Refresh Panel" (hidden) and the top-level "Refresh".
+    {.Name = "RefreshPanel1Click", .Family = Refresh},
 };
 // clang-format on
 
