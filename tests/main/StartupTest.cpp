@@ -29,7 +29,10 @@ using Startup = ProgramTest;
 
 TEST_F(Startup, AgainstTheSimulatedSwitch)
 {
-    SimSwitch sim;
+    // The third model has no front panel: the window keeps the size its constructor gave it.
+    SimSwitchOptions options;
+    options.model = "Kc";
+    SimSwitch sim(options);
     QDir(dir_.path()).mkdir("errmsg");
     QFile common(dir_.filePath("errmsg/common.err"));
     ASSERT_TRUE(common.open(QIODevice::WriteOnly));
