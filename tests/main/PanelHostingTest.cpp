@@ -178,6 +178,20 @@ TEST_F(PanelHosting, RefreshBuildsOnePanelPerPresentUnit)
         EXPECT_FALSE(MainForm->Menu().Item(item)->isVisible()) << item;
 }
 
+TEST_F(PanelHosting, ARowThatCannotBeReadEndsTheRebuildWithItsMessage)
+{
+    SimSwitch sim(Options("Kb", "stack-no-start-port.dat"));
+    const StartedMainWindow window(Parameters(sim));
+    Activate();
+    Refresh();
+    // Unit 1 (third model) is counted; unit 2's start port is no integer: its message, and
+    // unit 3 is not reached.
+    EXPECT_EQ(StatusLine(MainForm), "'(NULL)' is not a valid integer value");
+    EXPECT_EQ(MainForm->UnitPanels(), 1);
+    EXPECT_TRUE(MainForm->Panels().empty());
+    EXPECT_EQ(MainForm->LastPlacedPanel(), nullptr);
+}
+
 TEST_F(PanelHosting, SixUnitsScrollAndRepeatedRefreshesKeepTheSize)
 {
     SimSwitch sim(Options("Kb", "stack-six.dat"));
