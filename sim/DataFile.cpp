@@ -168,8 +168,14 @@ private:
             if (opt.rfind("index=", 0) == 0) {
                 std::stringstream list(opt.substr(6));
                 std::string item;
-                while (std::getline(list, item, ','))
-                    table.indexColumns.push_back(RequireNumber<SubId>(item));
+                while (std::getline(list, item, ',')) {
+                    // COL or COL:WIDTH (a fixed-width octet string without a length prefix).
+                    const auto colon = item.find(':');
+                    table.indexColumns.push_back(RequireNumber<SubId>(item.substr(0, colon)));
+                    table.indexWidths.push_back(colon == std::string::npos
+                                                    ? 0
+                                                    : RequireNumber<std::size_t>(item.substr(colon + 1)));
+                }
             } else if (opt == "implied") {
                 table.impliedLast = true;
             } else if (opt.rfind("rowstatus=", 0) == 0) {

@@ -261,8 +261,13 @@ std::optional<std::vector<Value>> DataModel::DecodeIndex(const TableDef& table, 
             break;
         case ValueType::OctetString:
         case ValueType::ObjectId: {
+            const std::size_t width = i < table.indexWidths.size() ? table.indexWidths[i] : 0;
             std::size_t length = 0;
-            if (last && table.impliedLast) {
+            if (width != 0 && def.type == ValueType::OctetString) {
+                length = width;
+                if (pos + length > index.size())
+                    return std::nullopt;
+            } else if (last && table.impliedLast) {
                 length = index.size() - pos;
             } else {
                 if (pos >= index.size())

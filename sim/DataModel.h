@@ -70,6 +70,9 @@ struct TableDef {
     Oid entry;                              // the ...Entry OID; cells are entry.column.index
     std::map<SubId, ColumnDef> columns;
     std::vector<SubId> indexColumns;        // filled from the instance index on row creation
+    // Per index column: the octet count of a fixed-width octet-string index written without a
+    // length prefix (a MAC address 6, an IPv6 address 16); 0 for every other column.
+    std::vector<std::size_t> indexWidths;
     bool impliedLast = false;               // the last index column has no length prefix
     StatusKind statusKind = StatusKind::None;
     SubId statusColumn = 0;

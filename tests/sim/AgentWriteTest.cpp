@@ -71,6 +71,39 @@ TEST_F(SimAgentWrite, TableWithItsOwnStatusValuesAddsAndDeletes)
     EXPECT_EQ(table.find("10.1.0.0 ="), std::string::npos) << table;
 }
 
+TEST_F(SimAgentWrite, FixedWidthOctetKeysCreateRowsWithoutALengthPrefix)
+{
+    // An integer key, then a MAC address of six octets; a second table keyed by an IPv6 address.
+    const std::string macs = "1.3.6.1.3.4242.90.1";
+    const std::string ipv6 = "1.3.6.1.3.4242.91.1";
+    for (const std::string& line :
+         {"table " + macs + " index=1,2:6 rowstatus=4", "column " + macs + ".1 i na", "column " + macs + ".2 x na",
+          "column " + macs + ".3 i rw", "column " + macs + ".4 i rw", "table " + ipv6 + " index=1:16 rowstatus=3",
+          "column " + ipv6 + ".1 x na", "column " + ipv6 + ".2 s rw", "column " + ipv6 + ".3 i rw"})
+        ASSERT_EQ(sim.Control("data " + line).rfind("ok", 0), 0u) << line;
+
+    const std::string mac = ".7.0.1.2.3.4.165";
+    ToolResult r = Set("v2c-write", {macs + ".3" + mac, "i", "12", macs + ".4" + mac, "i", "4"});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    std::string table = Walk(macs);
+    EXPECT_NE(table.find(".90.1.3.7.0.1.2.3.4.165 = INTEGER: 12"), std::string::npos) << table;
+    EXPECT_NE(table.find(".90.1.4.7.0.1.2.3.4.165 = INTEGER: 1"), std::string::npos) << table;
+    // The key columns were filled in from the instance (they are not accessible, so not walked).
+    EXPECT_EQ(table.find(".90.1.2."), std::string::npos) << table;
+
+    const std::string address = ".254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.9";
+    r = Set("v2c-write", {ipv6 + ".2" + address, "s", "gateway", ipv6 + ".3" + address, "i", "4"});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(Walk(ipv6).find(".91.1.2.254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.9 = STRING: \"gateway\""),
+              std::string::npos);
+
+    // One octet short, or a length prefix in front: the instance names no row of these keys.
+    r = Set("v2c-write", {macs + ".4.7.0.1.2.3.4", "i", "4"});
+    EXPECT_NE(r.output.find("inconsistentName"), std::string::npos) << r.output;
+    r = Set("v2c-write", {ipv6 + ".3.16" + address, "i", "4"});
+    EXPECT_NE(r.output.find("inconsistentName"), std::string::npos) << r.output;
+}
+
 TEST_F(SimAgentWrite, OneBadBindingChangesNothingAndNamesItsError)
 {
     struct Case {
