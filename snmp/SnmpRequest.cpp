@@ -138,6 +138,8 @@ void MvSNMPRequest::BuildPdu(int operation, Pdu& pdu)
                 oid = base + ".0";
             else if (kind == MVT_SV)
                 oid = base;
+            else if (VarList.keyCount == 0)
+                oid = InstanceRead(i); // no key names the row: where the walk found the item
             else
                 oid = base + "." + WriteRowIndex();
             Vb vb{Oid(oid)};
@@ -222,6 +224,18 @@ std::string MvSNMPRequest::WriteRowIndex()
     return EncodeRowIndex();
 }
 
+bool MvSNMPRequest::IsInstanceOf(const std::string& base, const std::string& oid)
+{
+    return oid.size() > base.size() + 1 && oid.compare(0, base.size(), base) == 0 && oid[base.size()] == '.';
+}
+
+std::string MvSNMPRequest::InstanceRead(int item) const
+{
+    const std::string base = BaseOid(item);
+    const std::string& read = VarList.Item(item).currentOid;
+    return IsInstanceOf(base, read) ? read : base + ".0";
+}
+
 std::string MvSNMPRequest::EncodeRowIndex()
 {
     std::string index;
@@ -274,9 +288,11 @@ bool MvSNMPRequest::DecodeRow(const Pdu& pdu)
         if (column.ended) {
             ++endedCount;
             item.value = "(NOTDONE)";
-            // The key values still hold the previous row: the column stays where it ended.
+            // The key values still hold the previous row: the column stays where it ended. Without
+            // keys the instance it was read at stays, for the write (asked again, it ends again).
             const std::string index = EncodeRowIndex();
-            item.currentOid = index.empty() ? base : base + "." + index;
+            if (!(table && VarList.keyCount == 0 && IsInstanceOf(base, item.currentOid)))
+                item.currentOid = index.empty() ? base : base + "." + index;
         } else if (table && column.received.compare(base.size() + 1, std::string::npos, rowIndex) != 0) {
             // Asked again from this row, the column gives the same later cell next time.
             item.value = "(NULL)";

@@ -107,6 +107,10 @@ private:
 
     bool IsTableKind() const;
     std::string BaseOid(int item) const;
+    // Whether oid is an instance below the object base.
+    static bool IsInstanceOf(const std::string& base, const std::string& oid);
+    // The instance a table list without keys read the item from; base ".0" before any read.
+    std::string InstanceRead(int item) const;
     void ReportFailure(int code, const std::string& message);
     // Decodes an answer (one binding per readable item, in list order) into the list: the
     // values of one row, or "(NOTDONE)" for the columns that have left the table. Returns

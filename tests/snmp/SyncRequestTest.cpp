@@ -294,6 +294,48 @@ TEST_F(SyncRequestTest, SetWritesTheSettableItemsOfOneRow)
     EXPECT_EQ(ReadRow(*request, "1"), (std::vector<std::string>{"1", "again", "42"}));
 }
 
+// A table list without keys walks scalars as one row; its write goes where the walk found each
+// item (".0"), not to the object with an empty index.
+TEST_F(SyncRequestTest, TableListWithoutKeysWritesWhereItsWalkReadEachItem)
+{
+    const VarDescriptor scalars[] = {
+        {"1.3.6.1.3.4242.6.1", "Number", integer, readwrite, nullptr},
+        {"1.3.6.1.3.4242.6.2", "Text", displaystr, readwrite, nullptr},
+        {},
+    };
+    for (std::uint8_t kind : {MVT_FMV, MVT_UMV}) {
+        SCOPED_TRACE(int(kind));
+        auto request = Request(MvSNMPVarList(scalars, kind, 0));
+        int exchanges = 0;
+        bool ok = false;
+        EXPECT_EQ(SyncWalk(*request, exchanges, ok), (Rows{{"5", "text"}}));
+        Sim().ClearSetJournal();
+        // The walk has ended: the values written are those read, at the instances read.
+        request->VarList.Item(0).value = "5";
+        request->VarList.Item(1).value = "text";
+        MvSNMPError error;
+        request->SyncSet(ok, error);
+        EXPECT_TRUE(ok) << error.Message;
+        const auto journal = Sim().SetJournal();
+        ASSERT_EQ(journal.size(), 1u);
+        ASSERT_EQ(journal[0].size(), 2u);
+        EXPECT_EQ(journal[0][0].oid, "1.3.6.1.3.4242.6.1.0");
+        EXPECT_EQ(journal[0][1].oid, "1.3.6.1.3.4242.6.2.0");
+    }
+    // Before any read the items are written as scalars.
+    auto request = Request(MvSNMPVarList(scalars, MVT_UMV, 0));
+    request->VarList.Item(0).value = "5";
+    request->VarList.Item(1).value = "text";
+    Sim().ClearSetJournal();
+    bool ok = false;
+    MvSNMPError error;
+    request->SyncSet(ok, error);
+    EXPECT_TRUE(ok) << error.Message;
+    const auto journal = Sim().SetJournal();
+    ASSERT_EQ(journal.size(), 1u);
+    EXPECT_EQ(journal[0][0].oid, "1.3.6.1.3.4242.6.1.0");
+}
+
 TEST_F(SyncRequestTest, FailedSetFillsTheCallersRecord)
 {
     auto request = Request(MvSNMPVarList(RowStatusColumns, MVT_FMV, 1));
