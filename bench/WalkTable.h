@@ -20,9 +20,10 @@ inline constexpr int WalkTableRows = 1000;
 inline constexpr const char* WalkTableOid = "1.3.6.1.3.4242.100";
 inline constexpr const char* WalkTableEntryOid = "1.3.6.1.3.4242.100.1";
 
-inline SimSwitchOptions WalkTableSim()
+// The table with a number of rows of its own (the list-view walk reads 1,000 to 50,000).
+inline SimSwitchOptions WalkTableSim(int rows = WalkTableRows)
 {
-    return {"Kb", {"--generate", std::string(WalkTableEntryOid) + ":" + std::to_string(WalkTableRows) + ":3"}};
+    return {"Kb", {"--generate", std::string(WalkTableEntryOid) + ":" + std::to_string(rows) + ":3"}};
 }
 
 // Reports rows per second of wall-clock time, one walk of the table per iteration.
@@ -33,15 +34,17 @@ inline void CountRows(benchmark::State& state)
 }
 
 // One reference walk: Net-SNMP's snmptable with GETNEXT only (-CB), one process per walk, as a
-// manager on the same machine sees the simulated switch. Empty when it read the whole table,
-// else what went wrong.
-inline std::string SnmptableWalk(const SimSwitch& sim)
+// manager on the same machine sees the simulated switch. Empty when it read the whole table
+// (of that many rows), else what went wrong.
+inline std::string SnmptableWalk(const SimSwitch& sim, int rows = WalkTableRows)
 {
     const std::vector<std::string> args = {"-M", std::string(SORVANE_SOURCE_DIR) + "/bench", "-m", "SORVANE-BENCH-MIB",
                                            "-v2c", "-c", SimCredentials::ReadCommunity, "-CB", "-Cf", ",",
                                            "-t", "5", sim.Endpoint(), WalkTableOid};
     const ToolResult r = RunSnmpTool("snmptable", args);
-    if (r.exitCode != 0 || r.output.find("\n1000,\"row-1000\",3000") == std::string::npos)
+    const std::string n = std::to_string(rows);
+    const std::string lastRow = "\n" + n + ",\"row-" + n + "\"," + std::to_string(3 * rows);
+    if (r.exitCode != 0 || r.output.find(lastRow) == std::string::npos)
         return "snmptable failed: " + r.output.substr(0, 200);
     return {};
 }

@@ -42,6 +42,13 @@ private:
 
 } // namespace
 
+ListItem::ListItem(ListView* owner) : owner_(owner)
+{
+    // A row of a report has no children: the view then skips looking for them when it lays
+    // out its rows.
+    setFlags(flags() | Qt::ItemNeverHasChildren);
+}
+
 ListItem::~ListItem()
 {
     if (owner_ != nullptr)

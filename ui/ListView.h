@@ -56,7 +56,7 @@ public:
 
 private:
     friend class ListView;
-    explicit ListItem(ListView* owner) : owner_(owner) {}
+    explicit ListItem(ListView* owner);
     // Tells the view that a cell changed, once the row is shown.
     void TextsChanged();
 
