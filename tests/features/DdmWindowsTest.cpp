@@ -46,11 +46,7 @@ protected:
         static QTemporaryDir dir;
         sim_ = new SimSwitch({"Kb", {"--data", data.WriteFile(dir.path().toStdString() + "/ddm.dat")}});
         saved_ = {DefaultDevice, DefaultSecurity};
-        DefaultDevice.Address = sim_->Address();
-        DefaultDevice.Port = static_cast<std::uint16_t>(sim_->Port());
-        DefaultSecurity.Version = 1;
-        DefaultSecurity.ReadCommunity = SimCredentials::ReadCommunity;
-        DefaultSecurity.WriteCommunity = SimCredentials::WriteCommunity;
+        requesttest::AimDefaultsAt(*sim_);
     }
     static void TearDownTestSuite()
     {

@@ -19,11 +19,7 @@ protected:
         options.model = "Kb";
         options.extraArgs = {"--data", std::string(SORVANE_SOURCE_DIR) + "/tests/panel/data/all-models.dat"};
         sim_ = new SimSwitch(options);
-        DefaultDevice.Address = sim_->Address();
-        DefaultDevice.Port = static_cast<std::uint16_t>(sim_->Port());
-        DefaultSecurity.Version = 1;
-        DefaultSecurity.ReadCommunity = SimCredentials::ReadCommunity;
-        DefaultSecurity.WriteCommunity = SimCredentials::WriteCommunity;
+        requesttest::AimDefaultsAt(*sim_);
     }
     static void TearDownTestSuite()
     {

@@ -5,6 +5,7 @@
 #include "snmp/GlobalSession.h"
 #include "snmp/SnmpEventProcessor.h"
 #include "snmp/SnmpRequest.h"
+#include "snmp/SnmpSettings.h"
 #include "snmp/VarList.h"
 #include "support/SimSwitch.h"
 
@@ -57,6 +58,17 @@ inline void AimAt(MvSNMPRequest& request, const SimSwitch& sim, int version = 1)
     request.Security.Version = static_cast<std::uint8_t>(version);
     request.Security.ReadCommunity = SimCredentials::ReadCommunity;
     request.Security.WriteCommunity = SimCredentials::WriteCommunity;
+}
+
+// Aims the requests made from now on (the settings every new request starts from) at the
+// simulated switch, with its communities.
+inline void AimDefaultsAt(const SimSwitch& sim, int version = 1)
+{
+    DefaultDevice.Address = sim.Address();
+    DefaultDevice.Port = static_cast<std::uint16_t>(sim.Port());
+    DefaultSecurity.Version = static_cast<std::uint8_t>(version);
+    DefaultSecurity.ReadCommunity = SimCredentials::ReadCommunity;
+    DefaultSecurity.WriteCommunity = SimCredentials::WriteCommunity;
 }
 
 // Lets the event pump deliver answers until done holds or the time is up.
