@@ -21,8 +21,9 @@ std::string Lower(std::string_view text)
 
 std::span<const std::span<const HandlerRow>> HandlerGroups()
 {
-    static const std::array<std::span<const HandlerRow>, 5> groups = {
-        SystemHandlers, ManagementHandlers, Layer2Handlers, MonitoringHandlers, HelpHandlers};
+    static const std::array<std::span<const HandlerRow>, 7> groups = {
+        SystemHandlers, ManagementHandlers,         Layer2Handlers, AclHandlers,
+        NetworkApplicationHandlers, MonitoringHandlers, HelpHandlers};
     return groups;
 }
 

@@ -1,6 +1,7 @@
 #include "main/MainUnit.h"
 
 #include "main/ExternalTools.h"
+#include "main/Families.h"
 #include "snmp/GlobalSession.h"
 #include "snmp/Request2Edits.h"
 #include "snmp/SnmpError.h"
@@ -10,6 +11,8 @@
 #include "ui/MessageBox.h"
 #include "ui/Process.h"
 #include "ui/Scale.h"
+
+#include <stdexcept>
 
 TMainForm* MainForm = nullptr;
 
@@ -75,8 +78,12 @@ TMainForm::TMainForm(QWidget* owner) : ui::MainWindow(owner)
     DoCreate();
 }
 
-// The requests go before the controls they are bound to.
-TMainForm::~TMainForm() = default;
+// Frees the model names, then (as members) the text members from the last declared back to
+// CaptionText, and the start-up requests before the controls they are bound to.
+TMainForm::~TMainForm()
+{
+    ModelNames.clear();
+}
 
 ui::NotifyEvent TMainForm::HandlerFor(const std::string& onClick)
 {
@@ -88,9 +95,14 @@ ui::NotifyEvent TMainForm::HandlerFor(const std::string& onClick)
 
 bool TMainForm::CanRun(const HandlerRow& row) const
 {
-    // The other families arrive with their windows; until then their items stay disabled.
-    return row.Family == HandlerFamily::ExternalTool || row.Family == HandlerFamily::Help ||
-           row.Family == HandlerFamily::Refresh;
+    switch (row.Family) {
+    case HandlerFamily::ExternalTool:
+    case HandlerFamily::Help:
+    case HandlerFamily::Refresh:
+        return true;
+    default:
+        return CanRunHandler(row);
+    }
 }
 
 void TMainForm::RunHandler(const HandlerRow& row)
@@ -105,8 +117,11 @@ void TMainForm::RunHandler(const HandlerRow& row)
     case HandlerFamily::Refresh:
         RefreshPanel1Click(this);
         break;
-    default:
+    default: {
+        HandlerContext context{this, &CaptionText, AddressText, DPIScale};
+        RunHandlerRow(row, context);
         break;
+    }
     }
 }
 
@@ -124,4 +139,12 @@ void TMainForm::LaunchTool(const std::string& pageSwitch)
 void TMainForm::Help2Click(QObject*)
 {
     ui::OpenHelpFile(this, HelpFilePath());
+}
+
+void TMainForm::RunHandlerNamed(std::string_view name)
+{
+    const HandlerRow* row = FindHandler(name);
+    if (row == nullptr || !CanRun(*row))
+        throw std::logic_error("no runnable handler " + std::string(name));
+    RunHandler(*row);
 }

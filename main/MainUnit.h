@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class MvSNMPRequest2Edits;
@@ -88,6 +89,10 @@ public:
     // What the menu item naming onClick runs: the handler whose row has that name (ignoring
     // letter case), when its family can run; empty otherwise, and the item stays disabled.
     ui::NotifyEvent HandlerFor(const std::string& onClick);
+    // Runs the handler of that name (ignoring letter case) as its item would, whether the item
+    // is shown or the handler has none; a name without a runnable handler raises
+    // std::logic_error.
+    void RunHandlerNamed(std::string_view name);
 
 private:
     // A synchronous request of the main window on one descriptor table.
