@@ -2,6 +2,7 @@
 // Menu handlers against a simulated switch serving tests/support/data/handlers.dat: the main
 // window started on the switch, its items clicked, the window they open read and closed.
 
+#include "ModalScript.h"
 #include "ProgramTest.h"
 
 #include "gui/ConfigForm.h"
@@ -48,23 +49,17 @@ protected:
     bool InWindow(const std::function<void()>& open, const std::function<void(TConfigForm&)>& script,
                   bool waitForRead = true)
     {
-        bool opened = false;
-        RunInNextModal([&](ui::Form* shown) {
-            opened = true;
+        return RunInModalOf(open, [&](ui::Form* shown) {
             auto* form = dynamic_cast<TConfigForm*>(shown);
             if (form == nullptr) {
                 ADD_FAILURE() << "not a generated window";
-                shown->Close();
                 return;
             }
             if (waitForRead) {
                 EXPECT_TRUE(WaitFor([&] { return ReadEnded(*form); }, 10000)) << StatusLine(form);
             }
             script(*form);
-            form->Close();
         });
-        open();
-        return opened;
     }
 
     bool OpenItem(const std::string& item, const std::function<void(TConfigForm&)>& script, bool waitForRead = true)
@@ -87,21 +82,7 @@ protected:
     // Whether action opens a modal window (which is closed at once).
     static bool OpensDialog(const std::function<void()>& action)
     {
-        bool opened = false;
-        const QPointer<QWidget> before = QApplication::activeModalWidget();
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* dialog = dynamic_cast<ui::Form*>(QApplication::activeModalWidget());
-            if (dialog != nullptr && dialog != before.data()) {
-                opened = true;
-                dialog->Close();
-            }
-        });
-        poll.start(5);
-        action();
-        // A dialog that would open later than the click.
-        WaitFor([&] { return opened; }, 200);
-        return opened;
+        return RunInModalOf(action, {});
     }
 
     template <class Panel>

@@ -52,7 +52,7 @@ TEST_F(HandlerTest, TrapTableAddsAndDeletesWithItsOwnStatusTextsAndNoEdit)
         EXPECT_EQ(TakeJournal(sim), (Journal{{status + "1=2"}})) << "disabled";
         ASSERT_TRUE(WaitFor([&] { return list->Count() == 1 && !form.CurrentRequest->Busy; }));
 
-        RunInNextModal([&](ui::Form*) {
+        EXPECT_TRUE(RunInModalOf([&] { Click(panel->Buttons->AddButton); }, [&](ui::Form*) {
             TEditsPanel* rows = panel->EditsPanel;
             TypeInto(rows->Rows[0].Editor, "3");
             TypeInto(rows->Rows[1].Editor, "10.0.0.3");
@@ -60,8 +60,7 @@ TEST_F(HandlerTest, TrapTableAddsAndDeletesWithItsOwnStatusTextsAndNoEdit)
             rows->Rows[1].CheckBox->SetChecked(true);
             rows->Rows[2].CheckBox->SetChecked(true);
             Click(EnclosingSNMPPanel(rows->Rows[1].Editor)->Buttons->SetCheckedButton);
-        });
-        Click(panel->Buttons->AddButton);
+        }));
         const Journal added = TakeJournal(sim);
         ASSERT_EQ(added.size(), 1U) << LastMessageBoxText();
         EXPECT_NE(std::find(added[0].begin(), added[0].end(), status + "3=3"), added[0].end()) << "enabled";
