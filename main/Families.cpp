@@ -10,6 +10,7 @@
 #include "snmp/VarList.h"
 #include "ui/Guard.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -178,14 +179,12 @@ void Panelled(HandlerWindow& window, TSNMPEditorPanel* panel)
     window.List = dynamic_cast<TSNMPListViewPanel*>(panel);
 }
 
-// GeneratedTableHandler, GeneratedScalarHandler and ModelDependentHandler: one request on one
-// descriptor table laid out as a list or as editor rows.
-void RunGenerated(const HandlerRow& row, HandlerContext& context)
+// The recipe shared by the generated windows: the version raised, the caption text, the window
+// (captioned at once for caption-first rows) kept in ConfigForm; build lays it out; the row's
+// tweaks, the caption, the modal loop.
+void RunConfigForm(const HandlerRow& row, HandlerContext& context,
+                   const std::function<void(TConfigForm& form, HandlerWindow& window)>& build)
 {
-    const bool model = row.Family == HandlerFamily::ModelDependent;
-    const VarDescriptor* table = model ? ModelTableOf(row.Table) : TableOf(row.Table);
-    const HandlerLayout layout = LayoutOf(row);
-
     const VersionRaise version(row);
     HandlerWindow window{row, context};
     ApplyTweaks(row.Tweaks, TweakPhase::BeforeCreate, window);
@@ -196,18 +195,29 @@ void RunGenerated(const HandlerRow& row, HandlerContext& context)
     window.Window = form.get();
     if (row.CaptionFirst && !row.NoCaption)
         form->SetCaption(CaptionOf(*context.CaptionText, context));
-
-    std::unique_ptr<MvSNMPRequest2Edits> edits = NewRequest(row, form.get());
-    window.Edits = edits.get();
-    // An unidentified model leaves the list empty: the window opens without columns and rows.
-    if (table != nullptr)
-        edits->Request.VarList = MvSNMPVarList(table, row.Kind, row.Keys);
-    ApplyTweaks(row.Tweaks, TweakPhase::BeforeLayout, window);
-    Panelled(window, LayOut(*form, edits, layout, row.Status));
+    build(*form, window);
     ApplyTweaks(row.Tweaks, TweakPhase::AfterLayout, window);
     if (!row.CaptionFirst && !row.NoCaption)
         form->SetCaption(*context.CaptionText);
     form->ShowModal();
+}
+
+// GeneratedTableHandler, GeneratedScalarHandler and ModelDependentHandler: one request on one
+// descriptor table laid out as a list or as editor rows.
+void RunGenerated(const HandlerRow& row, HandlerContext& context)
+{
+    const bool model = row.Family == HandlerFamily::ModelDependent;
+    const VarDescriptor* table = model ? ModelTableOf(row.Table) : TableOf(row.Table);
+    const HandlerLayout layout = LayoutOf(row);
+    RunConfigForm(row, context, [&](TConfigForm& form, HandlerWindow& window) {
+        std::unique_ptr<MvSNMPRequest2Edits> edits = NewRequest(row, &form);
+        window.Edits = edits.get();
+        // An unidentified model leaves the list empty: the window opens without columns and rows.
+        if (table != nullptr)
+            edits->Request.VarList = MvSNMPVarList(table, row.Kind, row.Keys);
+        ApplyTweaks(row.Tweaks, TweakPhase::BeforeLayout, window);
+        Panelled(window, LayOut(form, edits, layout, row.Status));
+    });
 }
 
 // GeneratedPagesHandler: one page per request, each with its own table and tweaks; the row's
@@ -216,31 +226,19 @@ void RunPages(const HandlerRow& row, HandlerContext& context)
 {
     for (const HandlerPage& page : row.Pages)
         TableOf(page.Table);
-
-    const VersionRaise version(row);
-    HandlerWindow window{row, context};
-    ApplyTweaks(row.Tweaks, TweakPhase::BeforeCreate, window);
-    *context.CaptionText = row.CaptionFirst ? std::string(row.Title) : CaptionOf(row.Title, context);
-    std::unique_ptr<TConfigForm> form(new TConfigForm(OwnerOf(row, context)));
-    const ConfigFormScope scope(form.get());
-    window.Form = form.get();
-    window.Window = form.get();
-    if (row.CaptionFirst && !row.NoCaption)
-        form->SetCaption(CaptionOf(*context.CaptionText, context));
-    form->MakePages();
-    for (const HandlerPage& page : row.Pages) {
-        std::unique_ptr<MvSNMPRequest2Edits> edits = NewRequest(row, form.get());
-        HandlerWindow onPage{row, context, form.get(), edits.get()};
-        onPage.Window = form.get();
-        edits->Request.VarList = MvSNMPVarList(TableOf(page.Table), page.Kind, page.Keys);
-        ApplyTweaks(page.Tweaks, TweakPhase::BeforeLayout, onPage);
-        Panelled(onPage, LayOut(*form, edits, page.Layout, page.Status, page.Caption));
-        ApplyTweaks(page.Tweaks, TweakPhase::AfterLayout, onPage);
-    }
-    ApplyTweaks(row.Tweaks, TweakPhase::AfterLayout, window);
-    if (!row.CaptionFirst && !row.NoCaption)
-        form->SetCaption(*context.CaptionText);
-    form->ShowModal();
+    RunConfigForm(row, context, [&](TConfigForm& form, HandlerWindow& window) {
+        ApplyTweaks(row.Tweaks, TweakPhase::BeforeLayout, window);
+        form.MakePages();
+        for (const HandlerPage& page : row.Pages) {
+            std::unique_ptr<MvSNMPRequest2Edits> edits = NewRequest(row, &form);
+            HandlerWindow onPage{row, context, &form, edits.get()};
+            onPage.Window = &form;
+            edits->Request.VarList = MvSNMPVarList(TableOf(page.Table), page.Kind, page.Keys);
+            ApplyTweaks(page.Tweaks, TweakPhase::BeforeLayout, onPage);
+            Panelled(onPage, LayOut(form, edits, page.Layout, page.Status, page.Caption));
+            ApplyTweaks(page.Tweaks, TweakPhase::AfterLayout, onPage);
+        }
+    });
 }
 
 // HandMadeFormHandler: the registered class, with its owner and, where the row says so, its

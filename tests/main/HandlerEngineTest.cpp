@@ -123,19 +123,6 @@ protected:
         return form.findChild<Panel*>();
     }
 
-    static std::vector<std::vector<std::string>> TakeJournal()
-    {
-        std::vector<std::vector<std::string>> pdus;
-        for (const SetJournalPdu& pdu : sim_->SetJournal()) {
-            std::vector<std::string> bindings;
-            for (const SetJournalBinding& b : pdu)
-                bindings.push_back(b.oid + "=" + b.value);
-            pdus.push_back(bindings);
-        }
-        sim_->ClearSetJournal();
-        return pdus;
-    }
-
     static inline SimSwitch* sim_ = nullptr;
     std::string caption_;
     HandlerContext context_{nullptr, &caption_, "", 1.0f};
@@ -250,7 +237,7 @@ TEST_F(HandlerEngine, SendActiveRowWritesActive)
                 EXPECT_EQ(EditorText(panel->EditsPanel->Rows[1].Editor), "active");
                 Click(EnclosingSNMPPanel(panel->EditsPanel->Rows[1].Editor)->Buttons->SetCheckedButton);
             }));
-            EXPECT_EQ(TakeJournal(), (std::vector<std::vector<std::string>>{
+            EXPECT_EQ(sim_->TakeSetJournal(), (std::vector<std::vector<std::string>>{
                                          {"1.3.6.1.4.1.171.12.11.1.11.6.1.1.100.5.110.105.103.104.116=1"}}))
                 << LastMessageBoxText();
         },
@@ -274,7 +261,7 @@ TEST_F(HandlerEngine, OptionalRowLetsAnEmptyRowThroughTheAddDialog)
                     rows->Rows[2].CheckBox->SetChecked(true);
                     Click(EnclosingSNMPPanel(rows->Rows[1].Editor)->Buttons->SetCheckedButton);
                 }));
-                const auto journal = TakeJournal();
+                const auto journal = sim_->TakeSetJournal();
                 if (optional) {
                     ASSERT_EQ(journal.size(), 1U) << LastMessageBoxText();
                     EXPECT_NE(std::find(journal[0].begin(), journal[0].end(), std::string(TrapStatus) + "7=3"),

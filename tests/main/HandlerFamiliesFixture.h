@@ -115,18 +115,4 @@ protected:
             texts.push_back(EditorText(panel->EditsPanel->Rows[static_cast<std::size_t>(i)].Editor));
         return texts;
     }
-
-    // The bindings of every SET the switch received since the last call, "OID=value".
-    static std::vector<std::vector<std::string>> TakeJournal(SimSwitch& sim)
-    {
-        std::vector<std::vector<std::string>> pdus;
-        for (const SetJournalPdu& pdu : sim.SetJournal()) {
-            std::vector<std::string> bindings;
-            for (const SetJournalBinding& b : pdu)
-                bindings.push_back(b.oid + "=" + b.value);
-            pdus.push_back(bindings);
-        }
-        sim.ClearSetJournal();
-        return pdus;
-    }
 };

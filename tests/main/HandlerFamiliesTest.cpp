@@ -49,7 +49,7 @@ TEST_F(HandlerTest, TrapTableAddsAndDeletesWithItsOwnStatusTextsAndNoEdit)
 
         ClickRow(list, 0);
         Click(panel->Buttons->DeleteButton);
-        EXPECT_EQ(TakeJournal(sim), (Journal{{status + "1=2"}})) << "disabled";
+        EXPECT_EQ(sim.TakeSetJournal(), (Journal{{status + "1=2"}})) << "disabled";
         ASSERT_TRUE(WaitFor([&] { return list->Count() == 1 && !form.CurrentRequest->Busy; }));
 
         EXPECT_TRUE(RunInModalOf([&] { Click(panel->Buttons->AddButton); }, [&](ui::Form*) {
@@ -61,7 +61,7 @@ TEST_F(HandlerTest, TrapTableAddsAndDeletesWithItsOwnStatusTextsAndNoEdit)
             rows->Rows[2].CheckBox->SetChecked(true);
             Click(EnclosingSNMPPanel(rows->Rows[1].Editor)->Buttons->SetCheckedButton);
         }));
-        const Journal added = TakeJournal(sim);
+        const Journal added = sim.TakeSetJournal();
         ASSERT_EQ(added.size(), 1U) << LastMessageBoxText();
         EXPECT_NE(std::find(added[0].begin(), added[0].end(), status + "3=3"), added[0].end()) << "enabled";
         ASSERT_TRUE(WaitFor([&] { return list->Count() == 2 && !form.CurrentRequest->Busy; }));

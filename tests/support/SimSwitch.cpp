@@ -223,3 +223,16 @@ void SimSwitch::ClearSetJournal()
 {
     Control("journal clear");
 }
+
+std::vector<std::vector<std::string>> SimSwitch::TakeSetJournal()
+{
+    std::vector<std::vector<std::string>> pdus;
+    for (const SetJournalPdu& pdu : SetJournal()) {
+        std::vector<std::string> bindings;
+        for (const SetJournalBinding& b : pdu)
+            bindings.push_back(b.oid + "=" + b.value);
+        pdus.push_back(bindings);
+    }
+    ClearSetJournal();
+    return pdus;
+}

@@ -60,6 +60,9 @@ public:
     // The SET PDUs the agent received since it started or since ClearSetJournal, in order.
     std::vector<SetJournalPdu> SetJournal();
     void ClearSetJournal();
+    // The SET PDUs received since the last clear as "OID=value" texts (octet strings in hex), one
+    // vector per PDU; the journal is cleared.
+    std::vector<std::vector<std::string>> TakeSetJournal();
 
     void Stop();
     void Restart(); // same address, port and state directory (engine boots persist)
