@@ -10,3 +10,5 @@ extern const std::span<const HandlerRow> AclHandlers;
 extern const std::span<const HandlerRow> NetworkApplicationHandlers;
 extern const std::span<const HandlerRow> MonitoringHandlers;
 extern const std::span<const HandlerRow> HelpHandlers;
+extern const std::span<const HandlerRow> Layer3Handlers;
+extern const std::span<const HandlerRow> WithoutItemHandlers; // bound to no menu item

@@ -1,0 +1,64 @@
+#pragma once
+// The simulated switch's data for every generated window of the handler table: each row's
+// descriptor table (for a model-dependent row the member of each model) with its list kind, keys
+// and status column, through tests/support/SimDataGenerator. The catalogue's option lists must be
+// built while it runs.
+
+#include "main/HandlerTable.h"
+#include "support/SimDataGenerator.h"
+
+#include "catalogue/CatalogueIndex.h"
+
+#include <string>
+
+namespace menusimdata {
+
+inline const char* const ModelOids[] = {"1.3.6.1.4.1.171.10.133.1.1", "1.3.6.1.4.1.171.10.133.2.1",
+                                        "1.3.6.1.4.1.171.10.133.3.1", "1.3.6.1.4.1.171.10.133.4.1"};
+
+inline void AddWindow(SimDataGenerator& data, const TableKey& key, std::uint8_t kind, int keys,
+                      const StatusColumn& status, bool perModel)
+{
+    SimWindowData window;
+    window.kind = kind;
+    window.keyCount = keys;
+    window.statusItem = status.Index;
+    if (status.Add != nullptr)
+        window.addText = status.Add;
+    if (status.Delete != nullptr)
+        window.deleteText = status.Delete;
+    if (!perModel) {
+        window.table = FindTable(key.Module, key.Oid, key.Caption, key.Rows, key.Row);
+        data.Add(window);
+        return;
+    }
+    for (int model = 1; model <= 4; ++model) {
+        window.table = FindModelTable(key.Module, key.Oid, ModelOids[model - 1], key.Caption, key.Rows, key.Row);
+        window.model = model;
+        data.Add(window);
+    }
+}
+
+inline bool IsGenerated(const HandlerRow& row)
+{
+    return row.Family == HandlerFamily::GeneratedTable || row.Family == HandlerFamily::GeneratedScalar ||
+           row.Family == HandlerFamily::ModelDependent;
+}
+
+// Writes the data file for the model ("Ka" to "Kd") to path and returns path.
+inline std::string WriteMenuSimData(const std::string& model, const std::string& path)
+{
+    SimDataGenerator data(model);
+    for (std::span<const HandlerRow> group : HandlerGroups()) {
+        for (const HandlerRow& row : group) {
+            if (IsGenerated(row))
+                AddWindow(data, row.Table, row.Kind, row.Keys, row.Status,
+                          row.Family == HandlerFamily::ModelDependent);
+            for (const HandlerPage& page : row.Pages)
+                AddWindow(data, page.Table, page.Kind, page.Keys, page.Status, false);
+        }
+    }
+    return data.WriteFile(path);
+}
+
+} // namespace menusimdata
