@@ -216,7 +216,8 @@ void RunGenerated(const HandlerRow& row, HandlerContext& context)
         if (table != nullptr)
             edits->Request.VarList = MvSNMPVarList(table, row.Kind, row.Keys);
         ApplyTweaks(row.Tweaks, TweakPhase::BeforeLayout, window);
-        Panelled(window, LayOut(form, edits, layout, row.Status));
+        // Nor has it the status column that Add and Delete would write.
+        Panelled(window, LayOut(form, edits, layout, table != nullptr ? row.Status : StatusColumn{}));
     });
 }
 

@@ -1,7 +1,7 @@
 // Handler rows of the group "System", in menu order.
 #include "main/handlers/Groups.h"
 
-#include "features/DdmWindows.h"
+#include "features/switching/DdmWindows.h"
 #include "snmp/ControlValidators.h"
 #include "snmp/VarList.h"
 

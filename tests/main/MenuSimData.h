@@ -45,8 +45,8 @@ inline bool IsGenerated(const HandlerRow& row)
            row.Family == HandlerFamily::ModelDependent;
 }
 
-// Writes the data file for the model ("Ka" to "Kd") to path and returns path.
-inline std::string WriteMenuSimData(const std::string& model, const std::string& path)
+// The data of every generated window for the model ("Ka" to "Kd").
+inline SimDataGenerator MenuSimData(const std::string& model)
 {
     SimDataGenerator data(model);
     for (std::span<const HandlerRow> group : HandlerGroups()) {
@@ -58,7 +58,18 @@ inline std::string WriteMenuSimData(const std::string& model, const std::string&
                 AddWindow(data, page.Table, page.Kind, page.Keys, page.Status, false);
         }
     }
-    return data.WriteFile(path);
+    return data;
+}
+
+// The rows generated for a table row's window on the model's switch (the catalogue built).
+inline int RowsGenerated(const SimDataGenerator& data, const HandlerRow& row, int model)
+{
+    const TableKey& key = row.Table;
+    SimWindowData window{.kind = row.Kind, .keyCount = row.Keys};
+    window.table = row.Family == HandlerFamily::ModelDependent
+                       ? FindModelTable(key.Module, key.Oid, ModelOids[model - 1], key.Caption, key.Rows, key.Row)
+                       : FindTable(key.Module, key.Oid, key.Caption, key.Rows, key.Row);
+    return window.table == nullptr ? 0 : static_cast<int>(data.RowIndexes(window).size());
 }
 
 } // namespace menusimdata
