@@ -1,12 +1,14 @@
 // Every generated window of the handler table, opened by its handler name against a simulated
 // Sorvane-Kb that serves data generated from the rows: its caption, columns or editor rows, the
-// rows the switch serves, the buttons its variables and tweaks give, the double-click edit and the
-// status line; the model-dependent rows also on an unidentified switch. One case per menu group.
+// rows the switch serves, the buttons its variables and tweaks give, whether a double click on a
+// row opens the Edit dialog, the status line, and the window's size at scale 1.25; the
+// model-dependent rows also on an unidentified switch. One case per group of the handler table.
 #include "HandlerFamiliesFixture.h"
 #include "MenuSimData.h"
 
 #include "catalogue/Catalogue.h"
 #include "gui/ConfigForm.h"
+#include "main/Families.h"
 
 #include <QTemporaryDir>
 
@@ -33,6 +35,30 @@ bool HasWritableValue(const MvSNMPVarList& list)
         if ((list.Item(i).access & invalid) == 0 && (list.Item(i).access & writeonly) != 0)
             return true;
     return false;
+}
+
+bool IsSizeTweak(TweakKind kind)
+{
+    return kind == TweakKind::ScaledHeight || kind == TweakKind::GrowHeight || kind == TweakKind::GrowWidth ||
+           kind == TweakKind::FixedHeight || kind == TweakKind::FixedWidth;
+}
+
+// The window's size at the scale from its size without the size tweaks: scaled values are
+// truncated toward zero (562 for 450 at 1.25), fixed ones are not scaled.
+QSize SizeAfterTweaks(const HandlerRow& row, QSize size, float scale)
+{
+    const auto scaled = [scale](int n) { return static_cast<int>(scale * static_cast<float>(n)); };
+    for (const Tweak& t : row.Tweaks) {
+        switch (t.Kind) {
+        case TweakKind::ScaledHeight: size.setHeight(scaled(t.N)); break;
+        case TweakKind::GrowHeight: size.setHeight(size.height() + scaled(t.N)); break;
+        case TweakKind::GrowWidth: size.setWidth(size.width() + scaled(t.N)); break;
+        case TweakKind::FixedHeight: size.setHeight(t.N); break;
+        case TweakKind::FixedWidth: size.setWidth(t.N); break;
+        default: break;
+        }
+    }
+    return size;
 }
 
 std::vector<std::string> ColumnCaptions(const ui::ListView* view)
@@ -64,6 +90,16 @@ protected:
         for (const std::string& file : more)
             options.extraArgs.insert(options.extraArgs.end(), {"--data", SimSwitch::DataFile(file)});
         return options;
+    }
+
+    // The size of the row's window at the scale, run as the main window runs it.
+    static QSize SizeAt(const HandlerRow& row, const SimSwitch& sim, float scale)
+    {
+        std::string caption;
+        HandlerContext context{MainForm, &caption, sim.Address(), scale};
+        QSize size;
+        EXPECT_TRUE(RunInModalOf([&] { RunHandlerRow(row, context); }, [&](ui::Form* form) { size = form->size(); }));
+        return size;
     }
 
     static inline QTemporaryDir dir_;
@@ -99,7 +135,9 @@ TEST_P(MenuRowWindows, EachGeneratedWindowReadsWhatTheSwitchServes)
                         captions.push_back(list.Item(i).caption);
                 EXPECT_EQ(ColumnCaptions(view), captions);
                 EXPECT_GE(view->Count(), list.keyCount > 0 ? rowsGenerated_[row.Name] : 1) << "rows served";
-                EXPECT_EQ(view->OnDblClick != nullptr, !Has(row, TweakKind::NoDoubleClickEdit)) << "double click";
+                if (view->Count() > 0)
+                    EXPECT_EQ(OpensDialog([&] { DoubleClickRow(view, 0); }), !Has(row, TweakKind::NoDoubleClickEdit))
+                        << "a double click on a row opens the Edit dialog";
             } else {
                 auto* editor = PanelOf<TSNMPEditorPanel>(&form);
                 ASSERT_NE(editor, nullptr);
@@ -124,6 +162,11 @@ TEST_P(MenuRowWindows, EachGeneratedWindowReadsWhatTheSwitchServes)
                 EXPECT_EQ(shows("Set"), HasWritableValue(list));
         });
         EXPECT_TRUE(opened);
+
+        HandlerRow unsized = row;
+        std::replace_if(std::begin(unsized.Tweaks), std::end(unsized.Tweaks),
+                        [](const Tweak& t) { return IsSizeTweak(t.Kind); }, Tweak{});
+        EXPECT_EQ(SizeAt(row, sim, 1.25f), SizeAfterTweaks(row, SizeAt(unsized, sim, 1.25f), 1.25f)) << "at 1.25";
     }
     EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
 }
