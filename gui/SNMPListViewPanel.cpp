@@ -269,6 +269,8 @@ void TSNMPListViewPanel::RunDialog(bool add)
         auto* combo = static_cast<ui::ComboBox*>(row(entry.row).Editor);
         if (combo->ItemCount() == 0) {
             rows->ShowRow(entry.row);
+            // A box still tagged as hidden would be cleared by the next dialog's one-row rule,
+            // and Add would then leave out the status it sends unseen.
             ui::SetTag(row(entry.row).CheckBox, entry.row);
         }
     }
