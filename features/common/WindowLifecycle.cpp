@@ -45,6 +45,7 @@ void WindowLifecycle::InitWindow()
 
 void WindowLifecycle::Attach(MvSNMPRequest2Controls& request, bool endGet, bool endSet)
 {
+    logLine_ = &request;
     if (auto* bar = FormWidget()->findChild<ui::StatusBar*>()) {
         if (bar->PanelCount() > 0)
             request.SetLogTarget(bar->Panel(0));
@@ -134,7 +135,7 @@ void WindowLifecycle::OnEndSet(MvSNMPRequest2Controls* sender, const MvSNMPError
     sender->ReportSetResult(result);
 }
 
-bool WindowLifecycle::Guarded(const std::function<void()>& step, MvSNMPRequest2Controls* logLine)
+bool WindowLifecycle::Guarded(const std::function<void()>& step)
 {
     try {
         step();
@@ -142,8 +143,8 @@ bool WindowLifecycle::Guarded(const std::function<void()>& step, MvSNMPRequest2C
     } catch (const std::exception& e) {
         if (!variants_.LogOnly)
             DataComplete = 1;
-        if (logLine != nullptr && variants_.ExceptionsToLogLine && logLine->LogTarget() != nullptr)
-            logLine->WriteLogLine(e.what());
+        if (logLine_ != nullptr && variants_.ExceptionsToLogLine && logLine_->LogTarget() != nullptr)
+            logLine_->WriteLogLine(e.what());
         else
             ShowInStatusLine(e.what());
         return false;
@@ -195,6 +196,8 @@ void WindowLifecycle::FreePickers()
 
 void WindowLifecycle::StopAndWait(MvSNMPRequest2Controls& request)
 {
+    if (logLine_ == &request)
+        logLine_ = nullptr;
     request.Request.Active = 0;
     ui::WaitUntil([&request] { return !Running(&request); }, [] { SNMPProcessPendingEvents(); }, CloseWaitMs);
 }

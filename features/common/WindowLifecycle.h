@@ -83,8 +83,8 @@ struct WindowVariants {
     bool KeepLayoutSize = false;
     // Stop also makes the window idle at once.
     bool StopSetsDataComplete = false;
-    // Exceptions go to the log line of the request named in Guarded (its log template filled),
-    // or to status panel 0 while that request has no log target yet.
+    // Exceptions go to the log line of the attached request (its log template filled), or to
+    // status panel 0 while there is none or it has no log target yet.
     bool ExceptionsToLogLine = false;
     // The window's words for "a read runs".
     std::string NotCompleteText = "Get data not complete";
@@ -108,7 +108,8 @@ public:
 
     // --- the window's requests
     // The log target (status panel 0), OnGetEnd := OnEndGet when endGet, OnSetEnd := OnEndSet when
-    // endSet, and the end of every read of the request ends the window's read.
+    // endSet, and the end of every read of the request ends the window's read. The request
+    // attached last takes the exceptions of ExceptionsToLogLine.
     void Attach(MvSNMPRequest2Controls& request, bool endGet = true, bool endSet = false);
     // The read helper of FormCreate, Refresh, Add, Set and Delete: the active flag set,
     // DataComplete 0 unless keepDataComplete, then Get. Returns Get's result; an exception of the
@@ -137,9 +138,9 @@ public:
     virtual void OnEndSet(MvSNMPRequest2Controls* sender, const MvSNMPError& result);
 
     // --- the guards of the handlers
-    // Runs step; an exception's message goes to status panel 0 (or, with ExceptionsToLogLine and a
-    // request given, to its log line) and the window becomes idle. False after an exception.
-    bool Guarded(const std::function<void()>& step, MvSNMPRequest2Controls* logLine = nullptr);
+    // Runs step; an exception's message goes to status panel 0 (or, with ExceptionsToLogLine, to
+    // the attached request's log line) and the window becomes idle. False after an exception.
+    bool Guarded(const std::function<void()>& step);
     // The guards of Add, Set and Delete: true (refused) after the window's message while a read
     // runs or has not completed; true without a message when there is no request.
     bool RefuseWhileReading(const MvSNMPRequest2Controls* request);
@@ -202,4 +203,5 @@ private:
     ui::CustomForm* form_;
     WindowVariants variants_;
     std::vector<QPointer<TStackingPortUitForm>> pickers_;
+    MvSNMPRequest2Controls* logLine_ = nullptr; // the request attached last, until it is freed
 };

@@ -240,15 +240,15 @@ TEST_F(WindowLifecycleTest, ASynchronousRequestReadsThroughTheSameHelper)
 TEST_F(WindowLifecycleTest, TheExceptionGuard)
 {
     TTestWindow& w = Open({.ExceptionsToLogLine = true});
-    w.Create(*sim, false); // no log target yet
+    w.Create(*sim, false); // not attached: no log target yet
     ASSERT_TRUE(WaitFor([&] { return !WindowLifecycle::Running(w.Request.get()); }));
     w.DataComplete = 0;
-    EXPECT_FALSE(w.Guarded([] { throw Exception("Bad things", -518); }, w.Request.get()));
+    EXPECT_FALSE(w.Guarded([] { throw Exception("Bad things", -518); }));
     EXPECT_EQ(StatusLine(&w), "Bad things");
     EXPECT_EQ(w.DataComplete, 1);
 
     w.Attach(*w.Request);
-    EXPECT_FALSE(w.Guarded([] { throw Exception("Worse things", -518); }, w.Request.get()));
+    EXPECT_FALSE(w.Guarded([] { throw Exception("Worse things", -518); }));
     EXPECT_EQ(StatusLine(&w).rfind("Get: Worse things", 0), 0u) << StatusLine(&w);
     EXPECT_TRUE(w.Guarded([] {}));
     EXPECT_TRUE(MessageBoxes().empty());
