@@ -86,14 +86,14 @@ bool WindowLifecycle::Write(MvSNMPRequest2Controls& request, bool refreshAfterSe
     return request.Set(refreshAfterSet, true);
 }
 
-bool WindowLifecycle::SetAndWait(MvSNMPRequest2Controls& request)
+bool WindowLifecycle::WriteAndWait(MvSNMPRequest2Controls& request)
 {
     DataComplete = 0;
-    bool answered = false;
+    writeAccepted_ = false;
     if (Write(request)) {
         // The answer, or a time-out of every attempt, comes within the request's own bound.
         const int boundMs = (request.Request.Retries + 1) * request.Request.Timeout * 10 + 1000;
-        answered = ui::WaitUntil(
+        ui::WaitUntil(
             [this] { return DataComplete != 0; },
             [] {
                 SNMPProcessPendingEvents();
@@ -101,8 +101,16 @@ bool WindowLifecycle::SetAndWait(MvSNMPRequest2Controls& request)
             },
             boundMs);
     }
+    if (!Running(&request))
+        DataComplete = 1;
+    return writeAccepted_;
+}
+
+bool WindowLifecycle::SetAndWait(MvSNMPRequest2Controls& request)
+{
+    const bool accepted = WriteAndWait(request);
     Read(request);
-    return answered;
+    return accepted;
 }
 
 void WindowLifecycle::Stop(MvSNMPRequest2Controls& request)
@@ -132,6 +140,7 @@ void WindowLifecycle::OnEndSet(MvSNMPRequest2Controls* sender, const MvSNMPError
                 flag = 1;
         }
     } idle{DataComplete, sender};
+    writeAccepted_ = result.Code == 0;
     sender->ReportSetResult(result);
 }
 

@@ -118,10 +118,13 @@ public:
     // A write of the row: the active flag set, then Set (refresh after set as given; collecting
     // the values from the controls). Returns Set's result.
     bool Write(MvSNMPRequest2Controls& request, bool refreshAfterSet = false);
-    // Set and wait: DataComplete 0, the write, then messages dispatched until OnEndSet (or Stop)
-    // made the window idle, the write was not sent, or (retries + 1) x time-out + 1 s passed;
-    // then the read. The request must be attached with endSet. False when the wait ran into its
-    // bound or the write was not sent.
+    // The write, waited for: DataComplete 0, the write, then messages dispatched until OnEndSet
+    // (or Stop) made the window idle, the write was not sent, or (retries + 1) x time-out + 1 s
+    // passed. The window is idle afterwards unless the write is still outstanding. The request
+    // must be attached with endSet. True when the switch accepted the write.
+    bool WriteAndWait(MvSNMPRequest2Controls& request);
+    // Set and wait: WriteAndWait, then the read, whatever the answer. True when the switch
+    // accepted the write.
     bool SetAndWait(MvSNMPRequest2Controls& request);
     // Stop: the running read ends at its next answer.
     void Stop(MvSNMPRequest2Controls& request);
@@ -203,5 +206,6 @@ private:
     ui::CustomForm* form_;
     WindowVariants variants_;
     std::vector<QPointer<TStackingPortUitForm>> pickers_;
+    bool writeAccepted_ = false;                 // what the last OnEndSet was told
     MvSNMPRequest2Controls* logLine_ = nullptr; // the request attached last, until it is freed
 };
