@@ -144,7 +144,7 @@ void WindowLifecycle::OnEndSet(MvSNMPRequest2Controls* sender, const MvSNMPError
     sender->ReportSetResult(result);
 }
 
-bool WindowLifecycle::Guarded(const std::function<void()>& step)
+bool WindowLifecycle::Guarded(const std::function<void()>& step, MvSNMPRequest2Controls* logLine)
 {
     try {
         step();
@@ -152,8 +152,9 @@ bool WindowLifecycle::Guarded(const std::function<void()>& step)
     } catch (const std::exception& e) {
         if (!variants_.LogOnly)
             DataComplete = 1;
-        if (logLine_ != nullptr && variants_.ExceptionsToLogLine && logLine_->LogTarget() != nullptr)
-            logLine_->WriteLogLine(e.what());
+        MvSNMPRequest2Controls* target = logLine != nullptr ? logLine : logLine_;
+        if (target != nullptr && variants_.ExceptionsToLogLine && target->LogTarget() != nullptr)
+            target->WriteLogLine(e.what());
         else
             ShowInStatusLine(e.what());
         return false;

@@ -142,8 +142,9 @@ public:
 
     // --- the guards of the handlers
     // Runs step; an exception's message goes to status panel 0 (or, with ExceptionsToLogLine, to
-    // the attached request's log line) and the window becomes idle. False after an exception.
-    bool Guarded(const std::function<void()>& step);
+    // the log line of logLine, by default of the request attached last) and the window becomes
+    // idle. False after an exception.
+    bool Guarded(const std::function<void()>& step, MvSNMPRequest2Controls* logLine = nullptr);
     // The guards of Add, Set and Delete: true (refused) after the window's message while a read
     // runs or has not completed; true without a message when there is no request.
     bool RefuseWhileReading(const MvSNMPRequest2Controls* request);

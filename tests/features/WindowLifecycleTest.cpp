@@ -257,6 +257,10 @@ TEST_F(WindowLifecycleTest, TheExceptionGuard)
     w.Attach(*w.Request);
     EXPECT_FALSE(w.Guarded([] { throw Exception("Worse things", -518); }));
     EXPECT_EQ(StatusLine(&w).rfind("Get: Worse things", 0), 0u) << StatusLine(&w);
+    // A request named takes them in place of the attached one.
+    MvSNMPRequest2Edits other(&w);
+    EXPECT_FALSE(w.Guarded([] { throw Exception("Other things", -518); }, &other));
+    EXPECT_EQ(StatusLine(&w), "Other things"); // it has no log target
     EXPECT_TRUE(w.Guarded([] {}));
     EXPECT_TRUE(MessageBoxes().empty());
 }
