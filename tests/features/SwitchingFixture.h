@@ -53,7 +53,7 @@ protected:
     }
 
     // Makes the window, shows it modally and runs script inside its modal loop; a window still
-    // open afterwards is closed. Returns the modal result.
+    // open afterwards (and not closing) is closed. Returns the modal result.
     template <class Window>
     int InWindow(const std::function<void(Window&)>& script)
     {
@@ -61,7 +61,7 @@ protected:
         Window* w = window.get();
         return RunModal(w, [&] {
             script(*w);
-            if (w->Modal()) {
+            if (w->Modal() && w->ModalResult() == ui::mrNone) {
                 w->OnCloseQuery = nullptr;
                 w->Close();
             }
