@@ -112,6 +112,7 @@ TEST_F(MSTPPortStateWindow, UnderMSTPTheWriteCarriesItAndARefusedWriteKeepsTheDi
             Click(d.btnEdit);
             EXPECT_NE(d.ModalResult(), ui::mrNone);
         });
+        EXPECT_EQ(sim->SetJournalStatuses(), (std::vector<int>{10, 0})); // wrongValue, then taken
         const auto sets = Sets();
         ASSERT_EQ(sets.size(), 2u);
         EXPECT_EQ(sets[0].front(), Entry + ".2.4=20");
