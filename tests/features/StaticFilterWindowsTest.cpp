@@ -109,4 +109,27 @@ TEST_F(StaticFilterWindows, MulticastSetWritesTheEgressPortsAlone)
     EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
 }
 
+// A Close asked for while a row of a read is handled (inside the switch's answer) takes effect
+// once that handling has returned: the request is never freed under its own answer.
+TEST_F(StaticFilterWindows, ACloseAskedForInsideAnAnswerWaitsForIt)
+{
+    bool freedInside = true;
+    const int result = InWindow<TUnicastFilterInformationForm>([&](TUnicastFilterInformationForm& w) {
+        ASSERT_TRUE(WaitFor([&] { return Quiet(w.Request.get()) && !StatusLine(&w).empty(); }));
+        bool asked = false;
+        w.LV_dot1qStaticUnicastEntry->OnChange = [&](QObject*, ui::ListItem*) {
+            if (asked || w.LV_dot1qStaticUnicastEntry->Count() == 0)
+                return;
+            asked = true;
+            w.Close();
+            freedInside = w.Request == nullptr;
+        };
+        Click(w.RefreshBtn);
+        ASSERT_TRUE(WaitFor([&] { return asked; }));
+        EXPECT_TRUE(WaitFor([&] { return w.Request == nullptr; }, 10000)); // FormClose has run since
+    });
+    EXPECT_FALSE(freedInside);
+    EXPECT_EQ(result, ui::mrCancel);
+}
+
 } // namespace
