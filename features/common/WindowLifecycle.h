@@ -27,6 +27,8 @@
 //              Guarded([&] { Write(*Request); Read(*Request); });
 // Delete:      ... { SkippedColumns marks(Request->Request.VarList); marks.KeepOnly(status);
 //                    Write(*Request); } Read(*Request);
+// Set and wait: Attach(*Request, true, true) in FormCreate; Set: Guarded([&] { SetAndWait(*Request); });
+//              an edit dialog that closes only when the switch took its write: WriteAndWait.
 // Close:       FormCloseQuery: CanClose = MayClose();
 //              FormClose:      CloseDown(Action, ListView1, Request);
 //
