@@ -30,5 +30,3 @@ TIGMPSnoopingStaticGroupForm::TIGMPSnoopingStaticGroupForm(QWidget* owner) : TSn
 }
 
 TIGMPSnoopingStaticGroupForm::~TIGMPSnoopingStaticGroupForm() { Request.reset(); }
-
-bool TIGMPSnoopingStaticGroupForm::CheckIPAddressText() { return ::CheckIPAddressText(RepalceIPEdit->Text(), this); }

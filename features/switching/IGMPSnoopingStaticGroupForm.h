@@ -1,7 +1,8 @@
 #pragma once
 // The IGMP snooping static group window (Layer 2 > IGMP Snooping > Static Group Table): the
 // static IPv4 groups of each VLAN with their member ports; the example of the hand-made window
-// pattern (SnoopingStaticGroupForm.h).
+// pattern (SnoopingStaticGroupForm.h). Add checks the group with the shared CheckIPAddressText,
+// which reads the whole text.
 
 #include "features/switching/SnoopingStaticGroupForm.h"
 
@@ -12,8 +13,6 @@ public:
     explicit TIGMPSnoopingStaticGroupForm(QWidget* owner = nullptr);
     ~TIGMPSnoopingStaticGroupForm() override;
 
-    // The address check of Add: the shared dotted IPv4 check on the whole text.
-    bool CheckIPAddressText();
     void LV_IGMPStaticGroupEntryClick(QObject* sender) { ListClick(sender); }
     void LV_IGMPStaticGroupEntryChanging(QObject* sender, ui::ListItem* item) { ListChanging(sender, item); }
 };

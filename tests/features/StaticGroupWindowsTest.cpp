@@ -10,6 +10,7 @@
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"
 #include "ui/Label.h"
+#include "ui/Scale.h"
 
 #include <algorithm>
 #include <set>
@@ -240,6 +241,17 @@ TEST_F(StaticGroupWindows, ReadsOfASlowSwitchListEveryRowOnce)
         Click(w.btnClose);
         ASSERT_TRUE(WaitFor([&] { return w.Request == nullptr; }, 5000)); // FormClose has run
     });
+}
+
+TEST_F(StaticGroupWindows, TheWindowsGrowByAQuarterOffNinetySixDotsPerInch)
+{
+    ui::ForcePixelsPerInch(120);
+    InWindow<TMLDSnoopingStaticGroupForm>([&](TMLDSnoopingStaticGroupForm& w) {
+        EXPECT_EQ(w.width(), 800);
+        EXPECT_EQ(w.height(), 550);
+        ASSERT_TRUE(WaitFor([&] { return Idle(w, w.Request.get()); }));
+    });
+    ui::ForcePixelsPerInch(0);
 }
 
 TEST_F(StaticGroupWindows, ASilentSwitchEndsTheFirstReadAtItsTimeOut)
