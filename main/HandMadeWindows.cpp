@@ -1,12 +1,31 @@
 #include "main/HandMadeWindows.h"
 
+#include "features/switching/IGMPRouterPortsForm.h"
+#include "features/switching/IGMPSnoopingStaticGroupForm.h"
+#include "features/switching/LLDP_Management_Address.h"
+#include "features/switching/MLDRouterProtsForm.h"
+#include "features/switching/MLDSnoopingStaticGroupForm.h"
+#include "features/switching/MSTPPortStateForm.h"
+#include "features/switching/MulticastFilterInformationForm.h"
+#include "features/switching/UnicastFilterInformationForm.h"
+
 #include <map>
 
 namespace {
 
 // The classes of the hand-made windows that have landed, one line each (see the header). A
 // row naming a class missing here keeps its item disabled.
-void RegisterHandMadeWindows() {}
+void RegisterHandMadeWindows()
+{
+    Register<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm", &IGMPSnoopingStaticGroupForm);
+    Register<TMLDSnoopingStaticGroupForm>("TMLDSnoopingStaticGroupForm", &MLDSnoopingStaticGroupForm);
+    Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", &UnicastFilterInformationForm);
+    Register<TMulticastFilterInformationForm>("TMulticastFilterInformationForm", &MulticastFilterInformationForm);
+    Register<TIGMPRouterPortsForm>("TIGMPRouterPortsForm", &IGMPRouterPortsForm);
+    Register<TMLDRouterProtsForm>("TMLDRouterProtsForm", &MLDRouterProtsForm);
+    Register<TLLDP_Management_Address>("TLLDP_Management_Address", &LLDP_Management_Address);
+    Register<TMSTPPortStateForm>("TMSTPPortStateForm", &MSTPPortStateForm);
+}
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;
 
