@@ -59,7 +59,13 @@ protected:
     static void SetUpTestSuite()
     {
         InitCatalogue();
-        const SimDataGenerator data = menusimdata::MenuSimData("Kb");
+        SimDataGenerator data = menusimdata::MenuSimData("Kb");
+        // The DDM items open windows of their own functions on these tables.
+        for (const auto& [oid, kind, keys] : {std::tuple{"1.3.6.1.4.1.171.12.72.1.1", MVT_FMV, 0},
+                                              std::tuple{"1.3.6.1.4.1.171.12.72.2.1.1.1.1", MVT_FMV, 1},
+                                              std::tuple{"1.3.6.1.4.1.171.12.72.3.1.1.1.1", MVT_UMV, 2},
+                                              std::tuple{"1.3.6.1.4.1.171.12.72.3.2.2.1.1", MVT_UMV, 1}})
+            data.Add({.table = FindTable("Oid_ddm", oid), .kind = static_cast<std::uint8_t>(kind), .keyCount = keys});
         dataFile_ = data.WriteFile(dir_.path().toStdString() + "/menu-Kb.dat");
         for (const char* name : Indexed) {
             const HandlerRow* row = FindHandler(name);
@@ -294,19 +300,44 @@ TEST_F(MenuRowEdgeCases, SnmpV3EditLeftAtActiveWritesTheStatusColumn)
     EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
 }
 
-// The leaves of System, Management, Layer 3 and Help a user can reach.
-std::set<std::string> ReachableLeaves()
+TEST_F(MenuRowEdgeCases, DdmItemsOpenTheirWindows)
 {
-    std::map<std::string, std::string> parents;
+    SimSwitch sim(Data());
+    const auto window = StartOn(sim);
+    for (const auto& [item, title] : {std::pair{"ControlTable6", "DDM Information Settings"},
+                                      std::pair{"StatusTable1", "DDM Status Table"},
+                                      std::pair{"ThresholdManagementTable1", "DDM Threshold Management Table"},
+                                      std::pair{"PortManagementTable3", "DDM Port Management Table"}}) {
+        SCOPED_TRACE(item);
+        EXPECT_TRUE(OpenItem(item, [&](TConfigForm& form) {
+            EXPECT_EQ(form.Caption(), std::string(title) + ": " + sim.Address());
+            EXPECT_NE(StatusLine(&form).find("Ok!"), std::string::npos) << StatusLine(&form);
+            if (auto* list = form.findChild<TSNMPListViewPanel*>())
+                EXPECT_EQ(list->ListViewPanel->ListView->Count(), 3);
+            else
+                EXPECT_EQ(EditorTexts(PanelOf<TSNMPEditorPanel>(&form)).size(), 3u);
+        }));
+    }
+    EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
+}
+
+// The bound leaves of System, Management, Layer 3 and Help: those a user can reach, or those the
+// layout shows.
+std::set<std::string> Leaves(bool reachable)
+{
+    std::map<std::string, const MenuTreeRow*> rows;
     for (const MenuTreeRow& row : MenuTree())
-        parents[row.Name] = row.Parent;
+        rows[row.Name] = &row;
     const std::set<std::string> groups = {"Configuration1", "Management2", "Layer3Management1", "Help1"};
     std::set<std::string> leaves;
     for (const MenuTreeRow& row : MenuTree()) {
-        std::string top = row.Name;
-        while (!parents[top].empty())
-            top = parents[top];
-        if (!row.SubMenu && *row.OnClick != '\0' && groups.count(top) > 0 && MainForm->Menu().Reachable(row.Name))
+        if (row.SubMenu || *row.OnClick == '\0')
+            continue;
+        bool laidOut = true;
+        const MenuTreeRow* top = &row;
+        for (; *top->Parent != '\0'; top = rows.at(top->Parent))
+            laidOut = laidOut && top->Visible;
+        if (groups.count(top->Name) > 0 && (reachable ? MainForm->Menu().Reachable(row.Name) : laidOut))
             leaves.insert(row.Name);
     }
     return leaves;
@@ -318,11 +349,17 @@ TEST_F(MenuRowEdgeCases, FirmwareSiTakesNineItemsAwayWhoseHandlersStillRun)
     {
         SimSwitch sim(Data());
         const auto window = StartOn(sim);
-        onEI = ReachableLeaves();
+        onEI = Leaves(true);
     }
+    // Multiple Configuration Management is hidden at start-up whatever the firmware.
+    std::set<std::string> shown = Leaves(false);
+    for (const char* item : {"GeneralInformation2", "MultipleConfigInformation1", "MultipleConfigControl1"})
+        EXPECT_EQ(shown.erase(item), 1u) << item;
+    EXPECT_EQ(onEI, shown);
+
     SimSwitch sim(Data({"identify-firmware-SI.dat"}));
     const auto window = StartOn(sim);
-    const std::set<std::string> onSI = ReachableLeaves();
+    const std::set<std::string> onSI = Leaves(true);
     std::set<std::string> gone;
     std::set_difference(onEI.begin(), onEI.end(), onSI.begin(), onSI.end(), std::inserter(gone, gone.end()));
     EXPECT_EQ(gone, (std::set<std::string>{"ControlTable6", "StatusTable1", "ThresholdManagementTable1",
