@@ -1,6 +1,7 @@
 #include "FormTest.h"
 
 #include "ui/Beep.h"
+#include "ui/Handling.h"
 #include "ui/MessageLoop.h"
 #include "ui/StatusBar.h"
 #include "ui/Text.h"
@@ -221,7 +222,9 @@ void FormTest::RunInNextModal(const std::function<void(ui::Form*)>& script, int 
     clock->start();
     QObject::connect(poll, &QTimer::timeout, poll, [=] {
         auto* form = dynamic_cast<ui::Form*>(QApplication::activeModalWidget());
-        if (form != nullptr && form != before.data() && form->Modal()) {
+        // Never inside a handler or an SNMP answer (a walk dispatches messages between its rows):
+        // a script that waited there would wait for the very handling it interrupts.
+        if (form != nullptr && form != before.data() && form->Modal() && !ui::Handling()) {
             poll->stop();
             poll->deleteLater();
             script(form);
