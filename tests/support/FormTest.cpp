@@ -222,12 +222,16 @@ void FormTest::RunInNextModal(const std::function<void(ui::Form*)>& script, int 
     clock->start();
     QObject::connect(poll, &QTimer::timeout, poll, [=] {
         auto* form = dynamic_cast<ui::Form*>(QApplication::activeModalWidget());
-        // Never inside a handler or an SNMP answer (a walk dispatches messages between its rows):
-        // a script that waited there would wait for the very handling it interrupts.
+        // Not while the window handles an SNMP answer (a walk dispatches messages between its
+        // rows): a script that waits for the read there would hold up the very pump it waits on.
         if (form != nullptr && form != before.data() && form->Modal() && !ui::Handling()) {
             poll->stop();
             poll->deleteLater();
+            const QPointer<ui::Form> shown(form);
             script(form);
+            // A script that failed on its way leaves the window open: end it, not the test run.
+            if (testing::Test::HasFatalFailure() && !shown.isNull() && shown->isVisible())
+                shown->Close();
         } else if (clock->elapsed() > timeoutMs) {
             poll->stop();
             poll->deleteLater();
