@@ -8,6 +8,7 @@ extern const std::span<const HandlerRow> ManagementHandlers;
 extern const std::span<const HandlerRow> Layer2Handlers;
 extern const std::span<const HandlerRow> AclHandlers;
 extern const std::span<const HandlerRow> NetworkApplicationHandlers;
+extern const std::span<const HandlerRow> OamHandlers;
 extern const std::span<const HandlerRow> MonitoringHandlers;
 extern const std::span<const HandlerRow> HelpHandlers;
 extern const std::span<const HandlerRow> Layer3Handlers;
