@@ -1,12 +1,12 @@
 #include "gui/PortFunctions.h"
 
+#include "gui/RequestIdle.h"
 #include "gui/StackingPortUitForm.h"
 
 #include "snmp/DeviceState.h"
 #include "snmp/Exception.h"
 #include "snmp/Request2Edits.h"
 #include "snmp/VarDescriptor.h"
-#include "snmplib/Snmp.h"
 
 #include "ui/Align.h"
 #include "ui/CheckBox.h"
@@ -16,7 +16,6 @@
 #include "ui/Form.h"
 #include "ui/ListView.h"
 #include "ui/MessageBox.h"
-#include "ui/MessageLoop.h"
 #include "ui/PageControl.h"
 
 #include <QString>
@@ -50,6 +49,9 @@ void ForEachInput(ui::CustomForm* owner, bool edits, bool combos, bool checks, V
             visit(box);
     }
 }
+
+// The delete itself, on an idle request.
+void DeleteRowInItems(MvSNMPRequest2Edits& request, int statusColumn, const std::string& value);
 
 void SetInputsEnabled(ui::CustomForm* owner, bool edits, bool combos, bool checks, bool enabled)
 {
@@ -101,12 +103,17 @@ void DeleteSelectedRow(MvSNMPRequest2Edits& request, int statusColumn, const std
 {
     if (!ui::Confirm(request.Owner, "Are you sure to delete it?"))
         return;
-
     // A read still under way would put its next row into the items the write takes its keys
-    // from: stop it and let it end first.
-    request.Request.Active = 0;
-    ui::WaitUntil([&request] { return !request.Busy; }, [] { SNMPProcessPendingEvents(); });
-    request.Request.Active = 1;
+    // from: it is stopped and ends first.
+    WhenRequestIdle(request, request.Owner, [&request, statusColumn, value] {
+        DeleteRowInItems(request, statusColumn, value);
+    });
+}
+
+namespace {
+
+void DeleteRowInItems(MvSNMPRequest2Edits& request, int statusColumn, const std::string& value)
+{
     if (request.ListView && request.ListView->Selected() == nullptr)
         return;
     request.SelectedRowToValues();
@@ -136,6 +143,8 @@ void DeleteSelectedRow(MvSNMPRequest2Edits& request, int statusColumn, const std
     request.Mode = mode;
     request.Get();
 }
+
+} // namespace
 
 void ResetFormInputs(ui::CustomForm* owner, bool edits, bool combos, bool checks)
 {

@@ -30,9 +30,10 @@ void AddUnitPortsTab(const std::string& caption, TStackingPortUitForm* picker, u
 
 // Deletes the row selected in the request's list view (or, without a list view, the row whose
 // values are in its items) by writing value to the status column, after the user confirmed
-// "Are you sure to delete it?". The write waits until a read still under way has ended, goes out
-// synchronously with only the keys and the status, and is followed by a new read in the
-// request's own mode. Nothing is written without a selected row.
+// "Are you sure to delete it?". The write waits until a read still under way has ended (one
+// asked for while the window handles an answer of that read goes out once that handling has
+// returned), goes out synchronously with only the keys and the status, and is followed by a new
+// read in the request's own mode. Nothing is written without a selected row.
 void DeleteSelectedRow(MvSNMPRequest2Edits& request, int statusColumn, const std::string& value);
 
 // Over the components of the form (not those of a form embedded in it): edits are emptied when

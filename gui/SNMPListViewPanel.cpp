@@ -1,5 +1,7 @@
 #include "gui/SNMPListViewPanel.h"
 
+#include "gui/RequestIdle.h"
+
 #include "snmp/DeviceState.h"
 #include "snmp/Exception.h"
 #include "snmp/Request2Edits.h"
@@ -9,7 +11,6 @@
 #include "ui/ComboBox.h"
 #include "ui/Control.h"
 #include "ui/MessageBox.h"
-#include "ui/MessageLoop.h"
 #include "ui/PageControl.h"
 #include "ui/ScrollBox.h"
 
@@ -141,27 +142,17 @@ void TSNMPListViewPanel::ListMouseMove(QObject*, int x, int y)
     ui::SetShowHint(list, true);
 }
 
-void TSNMPListViewPanel::WaitUntilIdle()
-{
-    if (Edits->Mode != 1)
-        return;
-    Edits->Request.Active = 0;
-    ui::WaitUntil([this] { return !Edits->Busy; });
-    Edits->Request.Active = 1;
-}
-
 void TSNMPListViewPanel::AddClick(QObject*)
 {
-    WaitUntilIdle();
-    Edits->Request.Active = 1;
-    EditsPanel->ClearAllRows();
-    RunDialog(true);
+    WhenRequestIdle(*Edits, this, [this] {
+        EditsPanel->ClearAllRows();
+        RunDialog(true);
+    });
 }
 
 void TSNMPListViewPanel::EditClick(QObject*)
 {
-    WaitUntilIdle();
-    RunDialog(false);
+    WhenRequestIdle(*Edits, this, [this] { RunDialog(false); });
 }
 
 std::string TSNMPListViewPanel::DialogCaption(const std::string& suffix) const
@@ -278,6 +269,8 @@ void TSNMPListViewPanel::RunDialog(bool add)
         auto* combo = static_cast<ui::ComboBox*>(row(entry.row).Editor);
         if (combo->ItemCount() == 0) {
             rows->ShowRow(entry.row);
+            // A box still tagged as hidden would be cleared by the next dialog's one-row rule,
+            // and Add would then leave out the status it sends unseen.
             ui::SetTag(row(entry.row).CheckBox, entry.row);
         }
     }
@@ -299,8 +292,11 @@ void TSNMPListViewPanel::DeleteClick(QObject*)
 {
     if (ui::MessageBox(this, "Are you sure to delete it?", ui::mbOKCancel, ui::miQuestion) != ui::mrOk)
         return;
-    // No answer of a running read may land inside the write.
-    WaitUntilIdle();
+    WhenRequestIdle(*Edits, this, [this] { DeleteSelected(); });
+}
+
+void TSNMPListViewPanel::DeleteSelected()
+{
     MvSNMPVarList& items = Edits->Request.VarList;
     const int deleteIndex = ListViewPanel->DeleteIndex;
     const std::uint8_t savedMode = Edits->Mode;

@@ -41,8 +41,9 @@ private:
     // value; raises message + value when the row has no drop-down list or the list no such entry.
     void OfferStatus(int index, const std::string& value, const std::string& message, int& storedIndex,
                      std::string& storedValue, ui::BitmapButton* button);
-    // Stops a running walk and waits until the request is idle.
-    void WaitUntilIdle();
+    // The write of Delete, once the request is idle: the keys of the selected row and the delete
+    // value, synchronously, then the table read again.
+    void DeleteSelected();
     std::string DialogCaption(const std::string& suffix) const;
     // Builds the Add or Edit dialog around the borrowed editor rows, shows it, gives them back.
     struct Dialog;

@@ -90,6 +90,14 @@ MvSNMPRequest::AnswerHandler MvSNMPRequest2Controls::ReadAnswerHandler()
     };
 }
 
+void MvSNMPRequest2Controls::ReadOver(std::uint64_t generation)
+{
+    if (destroying_ || generation != readGeneration_)
+        return;
+    readOutstanding_ = false;
+    ui::Fire(OnReadOver, this);
+}
+
 void MvSNMPRequest2Controls::SupersedeRead()
 {
     ++readGeneration_;
@@ -125,6 +133,9 @@ bool MvSNMPRequest2Controls::Get()
             Request.AsyncGet(sent, ReadAnswerHandler(), true);
             readOutstanding_ = sent;
         });
+        // Nothing went out (the request failed to send, or is stopped): no answer will end it.
+        if (!readOutstanding_)
+            ReadOver(readGeneration_);
     }
     return ok;
 }
@@ -186,14 +197,17 @@ void MvSNMPRequest2Controls::AsyncGetAnswer(const MvSNMPError& result)
                 ui::Fire(OnGetEnd, this, result);
             else
                 ReportGetError(result);
+            ReadOver(generation);
         } else if (!IsTableKind()) {
             if (RowConditionHolds())
                 RowReceived();
             if (generation != readGeneration_)
                 return;
             EndOfRead(result);
+            ReadOver(generation);
         } else if (result.EndOfWalk) {
             EndOfRead(result);
+            ReadOver(generation);
         } else {
             if (RowConditionHolds())
                 RowReceived();
@@ -201,7 +215,8 @@ void MvSNMPRequest2Controls::AsyncGetAnswer(const MvSNMPError& result)
             // has taken over: this walk goes no further.
             if (generation != readGeneration_)
                 return;
-            ContinueRead(result);
+            if (!ContinueRead(result))
+                ReadOver(generation);
         }
     } catch (const std::exception& e) {
         // Nothing escapes into the event pump: the read ends here, unless a newer one runs.
@@ -209,10 +224,11 @@ void MvSNMPRequest2Controls::AsyncGetAnswer(const MvSNMPError& result)
             return;
         readOutstanding_ = false;
         ReportAnswerFailure(e.what());
+        ReadOver(generation);
     }
 }
 
-void MvSNMPRequest2Controls::ContinueRead(const MvSNMPError& result)
+bool MvSNMPRequest2Controls::ContinueRead(const MvSNMPError& result)
 {
     if (Request.Active) {
         bool sent = false;
@@ -221,14 +237,14 @@ void MvSNMPRequest2Controls::ContinueRead(const MvSNMPError& result)
             readOutstanding_ = false;
             Busy = 0;
         }
-        return;
+        return sent;
     }
     // The window stopped the walk.
     readOutstanding_ = false;
     AfterGet();
     Busy = 0;
     if (!logTarget_)
-        return;
+        return false;
     LastOperation = 0;
     MvSNMPError stop;
     stop.Message = StopText;
@@ -238,6 +254,7 @@ void MvSNMPRequest2Controls::ContinueRead(const MvSNMPError& result)
     else
         WriteLogLine(StopText);
     ui::Fire(OnGetEnd, this, result);
+    return false;
 }
 
 void MvSNMPRequest2Controls::EndOfRead(const MvSNMPError& result)

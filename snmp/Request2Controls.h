@@ -12,7 +12,8 @@
 // One read at a time: a Get while this driver's asynchronous read is outstanding supersedes that
 // read, whose later answers are dropped (no row, no end report, no next GETNEXT); a write in
 // flight is left alone. ReadOutstanding tells a read apart from Busy, which a write's answer
-// clears too.
+// clears too, and OnReadOver tells a window that its read is over however it ended, also where
+// no OnGetEnd comes (not sent, the next GETNEXT not sent, an exception while a row was handled).
 
 #include "snmp/SnmpError.h"
 #include "snmp/SnmpRequest.h"
@@ -54,6 +55,11 @@ public:
     RequestEndEvent OnGetEnd;
     // Every asynchronous write result, in place of ReportSetResult.
     RequestEndEvent OnSetEnd;
+    // Once at the end of every asynchronous read, after OnGetEnd or the report, however the read
+    // ended: answered, failed, stopped, not sent (also while Active is clear), its next GETNEXT
+    // not sent, or an exception while a row was handled. Not for a read a newer one superseded,
+    // nor for an exception of Get's own send, which reaches Get's caller.
+    std::function<void(MvSNMPRequest2Controls* sender)> OnReadOver;
     std::uint8_t Mode = 1;            // 1 asynchronous, 0 synchronous
     std::uint8_t Busy = 0;            // a Get or Set is under way
     QWidget* Owner;                   // parent of the message boxes
@@ -120,7 +126,8 @@ private:
     // reported why), true when sent or when the request is stopped.
     bool StartAsync(const std::function<void(bool& sent)>& send);
     void EndOfRead(const MvSNMPError& result);
-    void ContinueRead(const MvSNMPError& result);
+    // The next GETNEXT of a walk, or its end when the window stopped it; true when one was sent.
+    bool ContinueRead(const MvSNMPError& result);
     void ShowSetResult(const MvSNMPError& result);
     // A framework exception met while handling an answer: logged, or in a message box.
     void ReportAnswerFailure(const std::string& message);
@@ -128,6 +135,8 @@ private:
     MvSNMPRequest::AnswerHandler ReadAnswerHandler();
     // Drops the outstanding read, if any, before a new one starts.
     void SupersedeRead();
+    // The read of that generation has ended: OnReadOver, unless a newer read has started.
+    void ReadOver(std::uint64_t generation);
     MvSNMPRequest::AnswerHandler WriteAnswerHandler();
 
     QPointer<QObject> logTarget_;

@@ -60,6 +60,11 @@ bool Handling()
     return depth > 0;
 }
 
+bool HandlingNested()
+{
+    return depth > 1;
+}
+
 int ModalLevel()
 {
     return modalLevel;

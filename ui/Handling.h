@@ -32,6 +32,11 @@ private:
 
 // Whether a handler is running in the innermost modal loop.
 bool Handling();
+// Whether the running handler was dispatched from inside another handling: a click the window
+// dispatched while it handled an SNMP answer (a walk dispatches messages between its rows), or
+// while another handler waited. Such a handler cannot wait for what the handling around it
+// holds up.
+bool HandlingNested();
 // How many modal loops run, one inside the other (0: only the application's own loop).
 int ModalLevel();
 

@@ -100,8 +100,9 @@ TEST_F(FormKit, ThePickerShowsUnitOneWithTheModelsPorts)
     EXPECT_EQ(picker.UnitPageControl->ActivePage(), picker.UnitTabs[0].data());
     for (int unit = 0; unit < 6; ++unit) {
         EXPECT_FALSE(picker.UnitTabs[unit]->TabVisible()) << unit;
-        if (unit > 0)
+        if (unit > 0) {
             EXPECT_EQ(picker.UnitTabs[unit]->Caption(), "Unit" + std::to_string(unit + 1));
+        }
     }
     // The picker fills its panel; the box captions count from 1 in every unit.
     EXPECT_EQ(picker.geometry(), form->PortPanel->contentsRect());

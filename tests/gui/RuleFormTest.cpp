@@ -11,7 +11,10 @@
 #include "snmp/RequestFixture.h" // the tests' global session and aiming a request at an agent
 #include "snmp/VarDescriptor.h"
 
+#include "ui/Guard.h"
 #include "ui/ModalResult.h"
+
+#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -308,6 +311,32 @@ TEST_F(RuleForm, ARowClickedDuringASlowReadIsTheOneDeleted)
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0][0], "two");
     EXPECT_EQ(rows[1][0], "three");
+    const Rows cells = Cells(form->ListView1);
+    ASSERT_EQ(cells.size(), 2u);
+    EXPECT_EQ(cells[0][1], "two");
+    EXPECT_EQ(cells[1][1], "three");
+}
+
+TEST_F(RuleForm, ADeleteAskedForWhileARowIsListedWritesOnceTheReadStopped)
+{
+    sim->Control("delay 60");
+    bool asked = false;
+    form->ListView1->OnChange = [&](QObject*, ui::ListItem*) {
+        // The user's row click and Delete click, dispatched while the window lists a row.
+        if (form->ListView1->Count() == 1 && !asked) {
+            asked = true;
+            QTimer::singleShot(0, form->ListView1, [&] {
+                ClickRow(form->ListView1, 0);
+                ui::RunGuarded([&] { form->DeleteClick(); });
+            });
+        }
+    };
+    ASSERT_TRUE(form->Driver->Get());
+    ASSERT_TRUE(WaitFor([&] { return asked && form->Driver->Busy == 0 && form->ListView1->Count() == 2; }, 10000));
+    WaitFor([] { return false; }, 200);
+    sim->Control("reset");
+    using Pdu = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(Received(), std::vector<Pdu>{(Pdu{{"6.1", "6"}})});
     const Rows cells = Cells(form->ListView1);
     ASSERT_EQ(cells.size(), 2u);
     EXPECT_EQ(cells[0][1], "two");

@@ -2,6 +2,8 @@
 // during a walk. Every row is listed once, the switch holds the right rows, the request ends idle.
 #include "GuiFixture.h"
 
+#include <QTimer>
+
 using namespace guitest;
 
 namespace {
@@ -47,6 +49,39 @@ TEST_F(SlowSwitch, AddDuringTheFirstWalkWaitsForIt)
         form.Close();
     });
     EXPECT_EQ(TakeJournal(), (Journal{{"1.3.6.1.3.4242.10.1.2.9=6E696E65", "1.3.6.1.3.4242.10.1.6.9=4"}}));
+}
+
+// A click the window dispatches while it lists a row (between the walk's answers) runs inside
+// that answer's handling: the walk cannot end before the handler returns.
+TEST_F(SlowSwitch, AddClickedWhileARowIsListedOpensItsDialogOnceTheWalkStopped)
+{
+    TConfigForm form;
+    TSNMPListViewPanel* panel = MakeRowsWindow(&form);
+    ui::ListView* list = panel->ListViewPanel->ListView;
+    const ui::ListChangeEvent listChange = list->OnChange;
+    bool clicked = false;
+    list->OnChange = [&](QObject* sender, ui::ListItem* item) {
+        listChange(sender, item);
+        if (list->Count() == 2 && !clicked) {
+            clicked = true;
+            QTimer::singleShot(0, list, [&] { Click(panel->Buttons->AddButton); });
+        }
+    };
+    bool opened = false;
+    bool idle = false;
+    RunModal(&form, [&] {
+        RunInNextModal([&](ui::Form* dialog) {
+            opened = true;
+            idle = !form.Requests[0]->Busy;
+            dialog->Close();
+        });
+        ASSERT_TRUE(WaitFor([&] { return opened && !form.Requests[0]->Busy && list->Count() == 5; }, 10000));
+        WaitFor([] { return false; }, 200);
+        EXPECT_EQ(Keys(list), (std::vector<std::string>{"1", "2", "3", "4", "5"})) << "read again once";
+        form.Close();
+    });
+    EXPECT_TRUE(idle) << "the dialog opens on an idle request";
+    EXPECT_TRUE(TakeJournal().empty());
 }
 
 TEST_F(SlowSwitch, PagesZeroOneZeroDuringPageZerosWalkListEveryRowOnce)

@@ -147,6 +147,42 @@ TEST_F(TableWindow, AStatusListOfOnlyTheAddAndDeleteValuesHidesItsRowInEdit)
     EXPECT_TRUE(TakeJournal().empty());
 }
 
+// The Edit dialog hides the status row whose list it emptied and shows it again after; a later
+// Add still sends the status it does not show, also where one writable row makes it a "Set"
+// dialog (which clears the boxes of rows a dialog hid).
+TEST_F(TableWindow, AfterAnEditThatHidTheStatusRowAddStillSendsTheStatus)
+{
+    const VarDescriptor columns[] = {RowColumns[0], RowColumns[1],
+                                     {"1.3.6.1.3.4242.10.1.6", "Status", integer, readwrite, &AddDeleteOnlyList},
+                                     {}};
+    TConfigForm form;
+    TSNMPListViewPanel* panel = form.MakeListView(NewRequest(&form, columns, MVT_FMV, 1), 2, "createAndGo", 2, "destroy");
+    ui::ListView* list = panel->ListViewPanel->ListView;
+    TEditsPanel* rows = panel->EditsPanel;
+    RunModal(&form, [&] {
+        ASSERT_TRUE(WaitFor([&] { return !form.Requests[0]->Busy && list->Count() == 5; }));
+        ClickRow(list, 0);
+        RunInNextModal([&](ui::Form* dialog) {
+            EXPECT_FALSE(ui::Visible(rows->Rows[2].Editor)) << "nothing left to choose";
+            dialog->Close();
+        });
+        Click(panel->Buttons->EditButton);
+        RunInNextModal([&](ui::Form* dialog) {
+            TCtrlBtnPanel* buttons = EnclosingSNMPPanel(EditOf(rows, 1))->Buttons;
+            EXPECT_EQ(buttons->SetCheckedButton->Caption(), "Set");
+            // The one writable row goes out by "Set", without a box to tick.
+            Retype(rows, 0, "8");
+            Retype(rows, 1, "eight");
+            Click(buttons->SetCheckedButton);
+            if (dialog->isVisible())
+                dialog->Close();
+        });
+        Click(panel->Buttons->AddButton);
+        form.Close();
+    });
+    EXPECT_EQ(TakeJournal(), (Journal{{"1.3.6.1.3.4242.10.1.2.8=6569676874", "1.3.6.1.3.4242.10.1.6.8=4"}}));
+}
+
 TEST_F(TableWindow, DeleteAsksFirstThenRemovesTheRowAndReadsAgain)
 {
     RunTable([&](TConfigForm&, TSNMPListViewPanel& panel) {

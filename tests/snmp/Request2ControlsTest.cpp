@@ -258,7 +258,9 @@ TEST_F(DriverTest, AGetDuringAWalkSupersedesIt)
         SCOPED_TRACE(c.name);
         RecordingDriver& d = Driver(List(PortColumns, MVT_FMV, 0, "Ports"));
         int ends = 0;
+        int overs = 0;
         d.OnGetEnd = [&](MvSNMPRequest2Controls*, const MvSNMPError&) { ++ends; };
+        d.OnReadOver = [&](MvSNMPRequest2Controls*) { ++overs; };
         d.SetLogTarget(Panel());
         ASSERT_TRUE(d.Get());
         EXPECT_TRUE(d.ReadOutstanding());
@@ -271,7 +273,58 @@ TEST_F(DriverTest, AGetDuringAWalkSupersedesIt)
         for (std::size_t i = 0; i < d.rows.size(); ++i)
             EXPECT_EQ(d.rows[i][0], std::to_string(i < 3 ? i + 1 : i - 2));
         EXPECT_EQ(ends, 1);
+        EXPECT_EQ(overs, 1); // the superseded walk ends nothing
         EXPECT_EQ(std::count(d.steps.begin(), d.steps.end(), "AfterGet"), 1);
+    }
+}
+
+// However an asynchronous read ends, OnReadOver follows once, after OnGetEnd where that comes,
+// with nothing outstanding: a window that waits for the end of its read never waits in vain.
+TEST_F(DriverTest, EveryReadEndsWithOnReadOver)
+{
+    struct Case {
+        const char* name;
+        std::function<void(RecordingDriver&)> arrange;
+        std::size_t rows;
+        bool endsInOnGetEnd;
+    };
+    const Case cases[] = {
+        {"at the end of the walk", [](RecordingDriver&) {}, 3, true},
+        {"failed", [](RecordingDriver&) { Sim().Control("error 1.3.6.1.3.4242.1.1 genErr"); }, 0, true},
+        {"stopped by the window", [](RecordingDriver& d) { d.onRow = [&d] { d.Request.Active = 0; }; }, 1, true},
+        {"not sent: the request is stopped", [](RecordingDriver& d) { d.Request.Active = 0; }, 0, false},
+        {"an exception while a row is handled", [](RecordingDriver& d) {
+             d.onRow = [&d] {
+                 if (d.rows.size() == 2)
+                     throw Exception("Row refused", -521);
+             };
+         }, 2, false},
+        {"its next GETNEXT not sent", [](RecordingDriver& d) {
+             // A list kind the request cannot send: the continuation fails to go out.
+             d.onRow = [&d] { d.Request.VarList.kind = 9; };
+         }, 1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingDriver& d = Driver(List(ThreeRowColumns, MVT_FMV, 1));
+        d.SetLogTarget(Panel());
+        std::vector<std::string> order;
+        d.OnGetEnd = [&](MvSNMPRequest2Controls*, const MvSNMPError&) { order.push_back("OnGetEnd"); };
+        d.OnReadOver = [&](MvSNMPRequest2Controls* sender) {
+            EXPECT_EQ(sender, &d);
+            EXPECT_FALSE(d.ReadOutstanding());
+            EXPECT_EQ(d.Busy, 0);
+            order.push_back("OnReadOver");
+        };
+        c.arrange(d);
+        d.Get();
+        ASSERT_TRUE(PumpUntil([&] { return !order.empty() && order.back() == "OnReadOver"; }));
+        ASSERT_TRUE(PumpUntil([&] { return d.Request.PendingCount == 0; }));
+        EXPECT_EQ(d.rows.size(), c.rows);
+        const std::vector<std::string> expected =
+            c.endsInOnGetEnd ? std::vector<std::string>{"OnGetEnd", "OnReadOver"} : std::vector<std::string>{"OnReadOver"};
+        EXPECT_EQ(order, expected);
+        Sim().Control("reset");
     }
 }
 
