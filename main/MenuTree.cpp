@@ -304,7 +304,7 @@ const MenuTreeRow Rows[] = {
     {"IGMPSnoopingManagement1",            "MenuItem050",                          "-",                                                       false, true,  ""},
     {"IGMPSnoopingManagement1",            "ControlTable5",                        "Control Table",                                           false, true,  "ControlTable5Click"},
     {"IGMPSnoopingManagement1",            "StaticGroupTable2",                    "Static Group Table",                                      false, true,  "StaticGroupTable2Click"},
-    {"IGMPSnoopingManagement1",            "DataDrivenlearningGroupTable2",        "Data Driven Learning Group Table",                        false, true,  "DataDrivenLearningGroupTable2Click"},
+    {"IGMPSnoopingManagement1",            "DataDrivenlearningGroupTable2",        "Data Driven Learning Group Table",                        false, true,  "DataDrivenlearningGroupTable2Click"},
     {"IGMPSnoopingManagement1",            "RouterPorts3",                         "Router Ports Table",                                      false, true,  "RouterPorts3Click"},
     {"IGMPSnoopingManagement1",            "DynamicRouterAddressTable2",           "Dynamic Router Address Table",                            false, true,  "DynamicRouterAddressTable2Click"},
     {"IGMPSnoopingManagement1",            "VLANRateLimitTable2",                  "VLAN Rate Limit Table",                                   false, true,  "VLANRateLimitTable2Click"},

@@ -44,13 +44,14 @@ bool HiddenInLayout(const MenuTreeRow* row)
 }
 
 // Hidden leaves without a handler that are named nowhere are left out: Management's one under
-// SNMP v3, OAM's one under "CFM ", Monitoring's one under "Equipment Management" and the three
-// of "History Counter".
+// SNMP v3, Layer 2's four of Q-in-Q, OAM's one under "CFM ", Monitoring's one under "Equipment
+// Management" and the three of "History Counter".
 TEST(MenuRowsFigures, GroupsOfTheMenuTree)
 {
     const GroupFigures groups[] = {
         {"Configuration1", 86, 74, 21},
         {"Management2", 34, 34, 1},
+        {"Layer2Management2", 195, 183, 38},
         {"Layer3Management1", 29, 8, 23},
         {"SingleIP1", 68, 67, 1},
         {"OAM1", 22, 22, 1},
@@ -132,6 +133,36 @@ TEST(MenuRowsFigures, FamiliesOfTheRows)
     EXPECT_EQ(traps->Status.Index, 4);
     EXPECT_STREQ(traps->Status.Add, "enabled");
     EXPECT_STREQ(traps->Status.Delete, "disabled");
+}
+
+// The Layer 2 rows by family, and the rows its items bind that nothing shows.
+TEST(MenuRowsFigures, Layer2Rows)
+{
+    std::map<HandlerFamily, int> families;
+    int modelLists = 0, addDelete = 0, captionFirst = 0, hidden = 0;
+    for (const MenuTreeRow& item : MenuTree()) {
+        if (*item.OnClick == '\0' || TopOf(&item) != "Layer2Management2")
+            continue;
+        const HandlerRow* row = FindHandler(item.OnClick);
+        ASSERT_NE(row, nullptr) << item.OnClick;
+        ++families[row->Family];
+        modelLists += row->Family == HandlerFamily::ModelDependent && row->Layout == HandlerLayout::ListView;
+        addDelete += row->Status.Index >= 0 && std::string(row->Status.Add) == "createAndGo" &&
+                     std::string(row->Status.Delete) == "destroy";
+        captionFirst += row->CaptionFirst;
+        hidden += HiddenInLayout(&item);
+    }
+    EXPECT_EQ(families[HandlerFamily::GeneratedTable], 110);
+    EXPECT_EQ(families[HandlerFamily::GeneratedScalar], 16);
+    EXPECT_EQ(families[HandlerFamily::ModelDependent], 9);
+    EXPECT_EQ(modelLists, 5);
+    EXPECT_EQ(families[HandlerFamily::HandMadeForm], 47);
+    EXPECT_EQ(families[HandlerFamily::ExternalTool], 1);
+    EXPECT_EQ(families.size(), 5u) << "no other family";
+    EXPECT_EQ(addDelete, 28);
+    EXPECT_EQ(captionFirst, 30);
+    EXPECT_EQ(hidden, 26);
+    EXPECT_EQ(Layer2Handlers.size(), 183u) << "every row is bound by an item of the group";
 }
 
 TEST(MenuRowsFigures, FamiliesOfTheQosAclAndSecurityRows)

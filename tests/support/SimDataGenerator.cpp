@@ -128,7 +128,10 @@ SimCell ValueOf(const VarDescriptor& row, int r, bool writable, std::int64_t add
 {
     SimCell cell;
     cell.type = TypeLetter(row.syntax, writable);
-    const std::vector<std::int64_t> options = OptionValues(row);
+    std::vector<std::int64_t> options = OptionValues(row);
+    // An address type names the InetAddress after it: ipv4 (1) or ipv6 (2), never "unknown".
+    if (IsAddressTypeColumn(row))
+        std::erase_if(options, [](std::int64_t type) { return type != 1 && type != 2; });
     if (IsNumberSyntax(row.syntax) && !options.empty()) {
         cell.value = std::to_string(options[static_cast<std::size_t>(r - 1) % options.size()]);
         return cell;
