@@ -1,12 +1,19 @@
 #include "main/HandMadeWindows.h"
 
+#include "features/acl/IPProfileForm.h"
+#include "features/acl/IPProfileRuleForm.h"
+
 #include <map>
 
 namespace {
 
 // The classes of the hand-made windows that have landed, one line each (see the header). A
 // row naming a class missing here keeps its item disabled.
-void RegisterHandMadeWindows() {}
+void RegisterHandMadeWindows()
+{
+    Register<TIPProfileRuleForm>("TIPProfileRuleForm", &IPProfileRuleForm);
+    Register<TIPProfileForm>("TIPProfileForm", &IPProfileForm);
+}
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;
 
