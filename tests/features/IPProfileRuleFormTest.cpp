@@ -71,7 +71,10 @@ TEST_F(IPv4RuleWindow, ListsEveryColumnOfTheRulesAndTheirCount)
     EXPECT_FALSE(ui::Visible(w.SrcMacAddressEdit));
     EXPECT_TRUE(ui::Visible(w.MaskEdit));
     EXPECT_EQ(w.RuleOwnerComboBox->x(), w.SrcMacAddressEdit->x());
-    EXPECT_EQ(w.PortSelector->PortBoxes.size(), 6u * 64u);
+    // The picker shows unit 1 with the model's 26 ports.
+    ASSERT_EQ(w.PortSelector->PortBoxes.size(), 6u * 64u);
+    EXPECT_TRUE(w.PortSelector->PortBoxes[25]->isVisible());
+    EXPECT_FALSE(w.PortSelector->PortBoxes[26]->isVisible());
 }
 
 TEST_F(IPv4RuleWindow, AnEmptyTableListsNothing)
