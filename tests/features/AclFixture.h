@@ -124,6 +124,13 @@ protected:
 
     // The SET PDUs since the last call, as "OID=value" texts.
     std::vector<std::vector<std::string>> Sets() { return sim->TakeSetJournal(); }
+    // The same once the switch has received count of them (an asynchronous write is on its way
+    // when the click returns).
+    std::vector<std::vector<std::string>> SetsReceived(std::size_t count)
+    {
+        EXPECT_TRUE(WaitFor([&] { return sim->SetJournal().size() >= count; }, 10000));
+        return Sets();
+    }
 
     // A figure of the agent's request counts ("getNext", "set" ...).
     int Stat(const std::string& name)
