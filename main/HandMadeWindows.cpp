@@ -2,6 +2,14 @@
 
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
+#include "features/switching/IGMPRouterPortsForm.h"
+#include "features/switching/IGMPSnoopingStaticGroupForm.h"
+#include "features/switching/LLDP_Management_Address.h"
+#include "features/switching/MLDRouterProtsForm.h"
+#include "features/switching/MLDSnoopingStaticGroupForm.h"
+#include "features/switching/MSTPPortStateForm.h"
+#include "features/switching/MulticastFilterInformationForm.h"
+#include "features/switching/UnicastFilterInformationForm.h"
 
 #include <map>
 
@@ -13,6 +21,14 @@ void RegisterHandMadeWindows()
 {
     Register<TIPProfileRuleForm>("TIPProfileRuleForm", &IPProfileRuleForm);
     Register<TIPProfileForm>("TIPProfileForm", &IPProfileForm);
+    Register<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm", &IGMPSnoopingStaticGroupForm);
+    Register<TMLDSnoopingStaticGroupForm>("TMLDSnoopingStaticGroupForm", &MLDSnoopingStaticGroupForm);
+    Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", &UnicastFilterInformationForm);
+    Register<TMulticastFilterInformationForm>("TMulticastFilterInformationForm", &MulticastFilterInformationForm);
+    Register<TIGMPRouterPortsForm>("TIGMPRouterPortsForm", &IGMPRouterPortsForm);
+    Register<TMLDRouterProtsForm>("TMLDRouterProtsForm", &MLDRouterProtsForm);
+    Register<TLLDP_Management_Address>("TLLDP_Management_Address", &LLDP_Management_Address);
+    Register<TMSTPPortStateForm>("TMSTPPortStateForm", &MSTPPortStateForm);
 }
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;

@@ -45,6 +45,7 @@ void WindowLifecycle::InitWindow()
 
 void WindowLifecycle::Attach(MvSNMPRequest2Controls& request, bool endGet, bool endSet)
 {
+    logLine_ = &request;
     if (auto* bar = FormWidget()->findChild<ui::StatusBar*>()) {
         if (bar->PanelCount() > 0)
             request.SetLogTarget(bar->Panel(0));
@@ -85,14 +86,14 @@ bool WindowLifecycle::Write(MvSNMPRequest2Controls& request, bool refreshAfterSe
     return request.Set(refreshAfterSet, true);
 }
 
-bool WindowLifecycle::SetAndWait(MvSNMPRequest2Controls& request)
+bool WindowLifecycle::WriteAndWait(MvSNMPRequest2Controls& request)
 {
     DataComplete = 0;
-    bool answered = false;
+    writeAccepted_ = false;
     if (Write(request)) {
         // The answer, or a time-out of every attempt, comes within the request's own bound.
         const int boundMs = (request.Request.Retries + 1) * request.Request.Timeout * 10 + 1000;
-        answered = ui::WaitUntil(
+        ui::WaitUntil(
             [this] { return DataComplete != 0; },
             [] {
                 SNMPProcessPendingEvents();
@@ -100,8 +101,16 @@ bool WindowLifecycle::SetAndWait(MvSNMPRequest2Controls& request)
             },
             boundMs);
     }
+    if (!Running(&request))
+        DataComplete = 1;
+    return writeAccepted_;
+}
+
+bool WindowLifecycle::SetAndWait(MvSNMPRequest2Controls& request)
+{
+    const bool accepted = WriteAndWait(request);
     Read(request);
-    return answered;
+    return accepted;
 }
 
 void WindowLifecycle::Stop(MvSNMPRequest2Controls& request)
@@ -131,6 +140,7 @@ void WindowLifecycle::OnEndSet(MvSNMPRequest2Controls* sender, const MvSNMPError
                 flag = 1;
         }
     } idle{DataComplete, sender};
+    writeAccepted_ = result.Code == 0;
     sender->ReportSetResult(result);
 }
 
@@ -142,8 +152,9 @@ bool WindowLifecycle::Guarded(const std::function<void()>& step, MvSNMPRequest2C
     } catch (const std::exception& e) {
         if (!variants_.LogOnly)
             DataComplete = 1;
-        if (logLine != nullptr && variants_.ExceptionsToLogLine && logLine->LogTarget() != nullptr)
-            logLine->WriteLogLine(e.what());
+        MvSNMPRequest2Controls* target = logLine != nullptr ? logLine : logLine_;
+        if (target != nullptr && variants_.ExceptionsToLogLine && target->LogTarget() != nullptr)
+            target->WriteLogLine(e.what());
         else
             ShowInStatusLine(e.what());
         return false;
@@ -195,6 +206,8 @@ void WindowLifecycle::FreePickers()
 
 void WindowLifecycle::StopAndWait(MvSNMPRequest2Controls& request)
 {
+    if (logLine_ == &request)
+        logLine_ = nullptr;
     request.Request.Active = 0;
     ui::WaitUntil([&request] { return !Running(&request); }, [] { SNMPProcessPendingEvents(); }, CloseWaitMs);
 }

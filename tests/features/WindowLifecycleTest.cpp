@@ -145,6 +145,13 @@ protected:
 
     bool Idle() const { return window->DataComplete == 1; }
 
+    // The GETNEXT requests the switch has answered so far.
+    int GetNexts()
+    {
+        const std::string stats = sim->Control("stats");
+        return std::stoi(stats.substr(stats.find("getnext=") + 8));
+    }
+
     std::unique_ptr<SimSwitch> sim;
     std::unique_ptr<TTestWindow> window;
 };
@@ -240,16 +247,20 @@ TEST_F(WindowLifecycleTest, ASynchronousRequestReadsThroughTheSameHelper)
 TEST_F(WindowLifecycleTest, TheExceptionGuard)
 {
     TTestWindow& w = Open({.ExceptionsToLogLine = true});
-    w.Create(*sim, false); // no log target yet
+    w.Create(*sim, false); // not attached: no log target yet
     ASSERT_TRUE(WaitFor([&] { return !WindowLifecycle::Running(w.Request.get()); }));
     w.DataComplete = 0;
-    EXPECT_FALSE(w.Guarded([] { throw Exception("Bad things", -518); }, w.Request.get()));
+    EXPECT_FALSE(w.Guarded([] { throw Exception("Bad things", -518); }));
     EXPECT_EQ(StatusLine(&w), "Bad things");
     EXPECT_EQ(w.DataComplete, 1);
 
     w.Attach(*w.Request);
-    EXPECT_FALSE(w.Guarded([] { throw Exception("Worse things", -518); }, w.Request.get()));
+    EXPECT_FALSE(w.Guarded([] { throw Exception("Worse things", -518); }));
     EXPECT_EQ(StatusLine(&w).rfind("Get: Worse things", 0), 0u) << StatusLine(&w);
+    // A request named takes them in place of the attached one.
+    MvSNMPRequest2Edits other(&w);
+    EXPECT_FALSE(w.Guarded([] { throw Exception("Other things", -518); }, &other));
+    EXPECT_EQ(StatusLine(&w), "Other things"); // it has no log target
     EXPECT_TRUE(w.Guarded([] {}));
     EXPECT_TRUE(MessageBoxes().empty());
 }
@@ -308,7 +319,7 @@ TEST_F(WindowLifecycleTest, SetAndWait)
         const int boundMs = (w.Request->Request.Retries + 1) * w.Request->Request.Timeout * 10 + 1000;
         QElapsedTimer clock;
         clock.start();
-        EXPECT_TRUE(w.SetAndWait(*w.Request));
+        EXPECT_EQ(w.SetAndWait(*w.Request), !c.box);
         EXPECT_LT(clock.elapsed(), boundMs + 3000);
         EXPECT_EQ(w.DataComplete, 0); // the read after the write runs
         EXPECT_EQ(MessageBoxes().size(), c.box ? 1u : 0u) << LastMessageBoxText();
@@ -325,6 +336,27 @@ TEST_F(WindowLifecycleTest, SetAndWait)
         w.Close();
         sim->Control("reset");
     }
+}
+
+// The write alone, waited for: the window is idle again after the answer, and no read follows.
+TEST_F(WindowLifecycleTest, WriteAndWaitReadsNothing)
+{
+    TTestWindow& w = Open();
+    w.Create(*sim);
+    ASSERT_TRUE(WaitFor([&] { return Idle(); }));
+    const int getNexts = GetNexts();
+    w.List->SetItemIndex(0);
+    w.StatusCombo->SetItemIndex(0);
+    w.NumberEdit->SetText("5000"); // out of the column's range
+    EXPECT_FALSE(w.WriteAndWait(*w.Request));
+    EXPECT_EQ(w.DataComplete, 1);
+    EXPECT_EQ(MessageBoxes().size(), 1u);
+    w.NumberEdit->SetText("500");
+    EXPECT_TRUE(w.WriteAndWait(*w.Request));
+    EXPECT_EQ(w.DataComplete, 1);
+    EXPECT_FALSE(WindowLifecycle::Running(w.Request.get()));
+    EXPECT_EQ(GetNexts(), getNexts);
+    EXPECT_EQ(sim->TakeSetJournal().size(), 2u);
 }
 
 // Stop ends the wait; the read after it sets the active flag again and lists the rows.

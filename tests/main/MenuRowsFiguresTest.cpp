@@ -1,5 +1,5 @@
-// The menu groups System, Management, Layer 3 and Help and the handlers no item binds: the
-// leaves, bindings and hidden leaves of each group in the menu tree, and the families, generated
+// The menu groups System, Management, Layer 3, QoS, ACL, Security and Help and the handlers no
+// item binds: the leaves, bindings and hidden leaves of each group in the menu tree, and the families, generated
 // windows and Add/Delete tables of their handler rows.
 #include "main/HandlerTable.h"
 #include "main/MenuTree.h"
@@ -51,6 +51,12 @@ TEST(MenuRowsFigures, GroupsOfTheMenuTree)
         {"Management2", 34, 34, 1},
         {"Layer3Management1", 29, 8, 23},
         {"Help1", 2, 2, 0},
+        // QoS's hidden leaf under "802.1p" and the two of "Traffic Storm Management", and one hidden
+        // leaf each under Security's "802.1X", "RADIUS", "Port Security", "SSH" and "Safeguard
+        // Engine" are named nowhere and left out.
+        {"QoSManagement1", 26, 26, 5},
+        {"Acess1", 41, 41, 17},
+        {"SecurityManagement1", 102, 102, 10},
     };
     for (const GroupFigures& group : groups) {
         SCOPED_TRACE(group.item);
@@ -121,6 +127,40 @@ TEST(MenuRowsFigures, FamiliesOfTheRows)
     EXPECT_EQ(traps->Status.Index, 4);
     EXPECT_STREQ(traps->Status.Add, "enabled");
     EXPECT_STREQ(traps->Status.Delete, "disabled");
+}
+
+TEST(MenuRowsFigures, FamiliesOfTheQosAclAndSecurityRows)
+{
+    const std::set<std::string> groups = {"QoSManagement1", "Acess1", "SecurityManagement1"};
+    std::set<const HandlerRow*> rows;
+    for (const MenuTreeRow& row : MenuTree())
+        if (*row.OnClick != '\0' && groups.count(TopOf(&row)) != 0)
+            rows.insert(FindHandler(row.OnClick));
+    rows.erase(nullptr);
+    std::map<HandlerFamily, int> families;
+    int generated = 0, addDelete = 0, mainWindowOwned = 0;
+    for (const HandlerRow* row : rows) {
+        ++families[row->Family];
+        generated += row->Family == HandlerFamily::GeneratedTable || row->Family == HandlerFamily::GeneratedScalar ||
+                     row->Family == HandlerFamily::ModelDependent;
+        if (row->Status.Index >= 0) {
+            ++addDelete;
+            EXPECT_STREQ(row->Status.Add, "createAndGo") << row->Name;
+            EXPECT_STREQ(row->Status.Delete, "destroy") << row->Name;
+        }
+        mainWindowOwned += row->Family == HandlerFamily::HandMadeForm && row->Owner == WindowOwner::MainWindow;
+    }
+    EXPECT_EQ(rows.size(), 169u);
+    EXPECT_EQ(families[HandlerFamily::GeneratedTable], 71);
+    EXPECT_EQ(families[HandlerFamily::GeneratedScalar], 42);
+    EXPECT_EQ(families[HandlerFamily::ModelDependent], 1);
+    EXPECT_EQ(families[HandlerFamily::HandMadeForm], 54);
+    EXPECT_EQ(families[HandlerFamily::Empty], 1);
+    EXPECT_EQ(generated, 114);
+    EXPECT_EQ(addDelete, 15);
+    EXPECT_EQ(mainWindowOwned, 11);
+    EXPECT_EQ(FindHandler("ScheduleGroupTable1Click")->Family, HandlerFamily::Empty);
+    EXPECT_EQ(FindHandler("IGMPSnoopingAuthenticationTable1Click")->Family, HandlerFamily::ModelDependent);
 }
 
 } // namespace
