@@ -1,5 +1,7 @@
 #include "main/HandMadeWindows.h"
 
+#include "features/acl/IPProfileForm.h"
+#include "features/acl/IPProfileRuleForm.h"
 #include "features/switching/IGMPRouterPortsForm.h"
 #include "features/switching/IGMPSnoopingStaticGroupForm.h"
 #include "features/switching/LLDP_Management_Address.h"
@@ -17,6 +19,8 @@ namespace {
 // row naming a class missing here keeps its item disabled.
 void RegisterHandMadeWindows()
 {
+    Register<TIPProfileRuleForm>("TIPProfileRuleForm", &IPProfileRuleForm);
+    Register<TIPProfileForm>("TIPProfileForm", &IPProfileForm);
     Register<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm", &IGMPSnoopingStaticGroupForm);
     Register<TMLDSnoopingStaticGroupForm>("TMLDSnoopingStaticGroupForm", &MLDSnoopingStaticGroupForm);
     Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", &UnicastFilterInformationForm);
