@@ -123,11 +123,13 @@ public:
     // The write, waited for: DataComplete 0, the write, then messages dispatched until OnEndSet
     // (or Stop) made the window idle, the write was not sent, or (retries + 1) x time-out + 1 s
     // passed. The window is idle afterwards unless the write is still outstanding. The request
-    // must be attached with endSet. True when the switch accepted the write.
-    bool WriteAndWait(MvSNMPRequest2Controls& request);
+    // must be attached with endSet. afterSend, when given, runs once the write has been handed
+    // to the request (sent or not), before the wait: a window that clears its editors then.
+    // True when the switch accepted the write.
+    bool WriteAndWait(MvSNMPRequest2Controls& request, const std::function<void()>& afterSend = {});
     // Set and wait: WriteAndWait, then the read, whatever the answer. True when the switch
     // accepted the write.
-    bool SetAndWait(MvSNMPRequest2Controls& request);
+    bool SetAndWait(MvSNMPRequest2Controls& request, const std::function<void()>& afterSend = {});
     // Stop: the running read ends at its next answer.
     void Stop(MvSNMPRequest2Controls& request);
 

@@ -355,8 +355,17 @@ TEST_F(WindowLifecycleTest, WriteAndWaitReadsNothing)
     EXPECT_TRUE(w.WriteAndWait(*w.Request));
     EXPECT_EQ(w.DataComplete, 1);
     EXPECT_FALSE(WindowLifecycle::Running(w.Request.get()));
+    // The window's step after the send runs once, while the write is on its way.
+    int afterSend = 0;
+    w.NumberEdit->SetText("501");
+    EXPECT_TRUE(w.WriteAndWait(*w.Request, [&] {
+        ++afterSend;
+        EXPECT_EQ(w.Request->Busy, 1);
+        EXPECT_EQ(w.DataComplete, 0);
+    }));
+    EXPECT_EQ(afterSend, 1);
     EXPECT_EQ(GetNexts(), getNexts);
-    EXPECT_EQ(sim->TakeSetJournal().size(), 2u);
+    EXPECT_EQ(sim->TakeSetJournal().size(), 3u);
 }
 
 // Stop ends the wait; the read after it sets the active flag again and lists the rows.
