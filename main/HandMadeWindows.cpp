@@ -4,6 +4,14 @@
 #include "features/acl/IPProfileRuleForm.h"
 #include "features/switching/IGMPRouterPortsForm.h"
 #include "features/switching/IGMPSnoopingStaticGroupForm.h"
+#include "features/switching/LLDPConfigProtocolForm.h"
+#include "features/switching/LLDPConfigProtocolVLANForm.h"
+#include "features/switching/LLDPConfigVLANNameForm.h"
+#include "features/switching/LLDPDot3LinkAggForm.h"
+#include "features/switching/LLDPDot3PortConfigForm.h"
+#include "features/switching/LLDPLocSysDataForm.h"
+#include "features/switching/LLDPPortConfigForm.h"
+#include "features/switching/LLDPRemoteForm.h"
 #include "features/switching/LLDP_Management_Address.h"
 #include "features/switching/MLDRouterProtsForm.h"
 #include "features/switching/MLDSnoopingStaticGroupForm.h"
@@ -29,6 +37,14 @@ void RegisterHandMadeWindows()
     Register<TMLDRouterProtsForm>("TMLDRouterProtsForm", &MLDRouterProtsForm);
     Register<TLLDP_Management_Address>("TLLDP_Management_Address", &LLDP_Management_Address);
     Register<TMSTPPortStateForm>("TMSTPPortStateForm", &MSTPPortStateForm);
+    Register<TLLDPPortConfigForm>("TLLDPPortConfigForm", &LLDPPortConfigForm);
+    Register<TLLDPDot3PortConfigForm>("TLLDPDot3PortConfigForm", &LLDPDot3PortConfigForm);
+    Register<TLLDPConfigProtocolForm>("TLLDPConfigProtocolForm", &LLDPConfigProtocolForm);
+    Register<TLLDPConfigProtocolVLANForm>("TLLDPConfigProtocolVLANForm", &LLDPConfigProtocolVLANForm);
+    Register<TLLDPConfigVLANNameForm>("TLLDPConfigVLANNameForm", &LLDPConfigVLANNameForm);
+    Register<TLLDPLocSysDataForm>("TLLDPLocSysDataForm", &LLDPLocSysDataForm);
+    Register<TLLDPRemoteForm>("TLLDPRemoteForm", &LLDPRemoteForm);
+    Register<TLLDPDot3LinkAggForm>("TLLDPDot3LinkAggForm", &LLDPDot3LinkAggForm);
 }
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;

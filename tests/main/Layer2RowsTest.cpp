@@ -92,7 +92,7 @@ protected:
 };
 
 // The four generated LLDP items whose layout spells their handler in another letter case open
-// their windows; the four hand-made ones wait, greyed, for their windows.
+// their windows; the four hand-made ones are enabled as their windows are registered.
 TEST_F(Layer2Rows, ItemsBoundInAnotherLetterCaseOpenTheirWindows)
 {
     SimSwitch sim(Data());
