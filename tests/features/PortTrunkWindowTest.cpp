@@ -159,6 +159,7 @@ TEST_F(PortTrunkWindow, TheIndexFollowsTheModel)
                 EXPECT_EQ(rule->Min, c.min);
                 EXPECT_EQ(rule->Max, c.max);
                 EXPECT_EQ(rule->MaxLength, c.length);
+                EXPECT_EQ(w.Request->Request.Timeout, 300);
             }
             TypeInto(w.ED_Index, "123");
             EXPECT_EQ(w.ED_Index->Text(), c.typed);
