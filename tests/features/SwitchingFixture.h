@@ -1,6 +1,6 @@
 #pragma once
 // The switching windows against a simulated Sorvane-Kb switch serving
-// tests/support/data/switching.dat (or the fixture's own data file), one switch per test: a
+// tests/support/data/switching.dat (or the data file a fixture names), one switch per test: a
 // window opened modally as its menu handler opens it, a script run inside it, and what the
 // switch received.
 
@@ -43,6 +43,9 @@ protected:
         ModelNameText = "Sorvane-Kb";
         UnitCount = 1;
     }
+    // The file of tests/support/data the switch serves besides its model.
+    virtual std::string DataFileName() const { return "switching.dat"; }
+
     void TearDown() override
     {
         DefaultDevice = savedDevice_;
@@ -115,10 +118,6 @@ protected:
     }
 
     std::unique_ptr<SimSwitch> sim;
-
-protected:
-    // The data file of tests/support/data the switch serves besides its own.
-    virtual std::string DataFileName() const { return "switching.dat"; }
 
 private:
     MvSNMPDevice savedDevice_;
