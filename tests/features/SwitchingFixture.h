@@ -1,7 +1,8 @@
 #pragma once
 // The switching windows against a simulated Sorvane-Kb switch serving
-// tests/support/data/switching.dat, one switch per test: a window opened modally as its menu
-// handler opens it, a script run inside it, and what the switch received.
+// tests/support/data/switching.dat (or the files a suite names), one switch per test: a window
+// opened modally as its menu handler opens it, a script run inside it, and what the switch
+// received.
 
 #include "../snmp/RequestFixture.h"
 
@@ -33,7 +34,10 @@ protected:
     void SetUp() override
     {
         FormTest::SetUp();
-        sim = std::make_unique<SimSwitch>(SimSwitchOptions{"Kb", {"--data", SimSwitch::DataFile("switching.dat")}});
+        SimSwitchOptions options{"Kb", {}};
+        for (const std::string& file : DataFiles())
+            options.extraArgs.insert(options.extraArgs.end(), {"--data", SimSwitch::DataFile(file)});
+        sim = std::make_unique<SimSwitch>(options);
         savedDevice_ = DefaultDevice;
         savedSecurity_ = DefaultSecurity;
         savedTimeout_ = DefaultTimeout;
@@ -51,6 +55,9 @@ protected:
         sim.reset();
         FormTest::TearDown();
     }
+
+    // The data files the switch serves beside its model's, in order.
+    virtual std::vector<std::string> DataFiles() const { return {"switching.dat"}; }
 
     // Makes the window, shows it modally and runs script inside its modal loop; a window still
     // open afterwards (and not closing) is closed. Returns the modal result.
