@@ -2,13 +2,17 @@
 
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
+#include "features/switching/CoSBrandwidthctrlForm.h"
 #include "features/switching/IGMPRouterPortsForm.h"
 #include "features/switching/IGMPSnoopingStaticGroupForm.h"
 #include "features/switching/LLDP_Management_Address.h"
 #include "features/switching/MLDRouterProtsForm.h"
 #include "features/switching/MLDSnoopingStaticGroupForm.h"
 #include "features/switching/MSTPPortStateForm.h"
+#include "features/switching/MSTPVLANUnitForm.h"
 #include "features/switching/MulticastFilterInformationForm.h"
+#include "features/switching/STP_Info.h"
+#include "features/switching/SpanningTreeAlgorithmForm.h"
 #include "features/switching/UnicastFilterInformationForm.h"
 
 #include <map>
@@ -29,6 +33,10 @@ void RegisterHandMadeWindows()
     Register<TMLDRouterProtsForm>("TMLDRouterProtsForm", &MLDRouterProtsForm);
     Register<TLLDP_Management_Address>("TLLDP_Management_Address", &LLDP_Management_Address);
     Register<TMSTPPortStateForm>("TMSTPPortStateForm", &MSTPPortStateForm);
+    Register<TSTP_Info>("TSTP_Info", &STP_Info);
+    Register<TSpanningTreeAlgorithmForm>("TSpanningTreeAlgorithmForm", &SpanningTreeAlgorithmForm);
+    Register<TMSTPVLANUnitForm>("TMSTPVLANUnitForm", &MSTPVLANUnitForm);
+    Register<TCoSBrandwidthctrlForm>("TCoSBrandwidthctrlForm", &CoSBrandwidthctrlForm);
 }
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;
