@@ -3,6 +3,7 @@
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
 #include "features/switching/CoSBrandwidthctrlForm.h"
+#include "features/switching/EEEStateFormUnit.h"
 #include "features/switching/IGMPRouterPortsForm.h"
 #include "features/switching/IGMPSnoopingStaticGroupForm.h"
 #include "features/switching/LLDP_Management_Address.h"
@@ -11,9 +12,14 @@
 #include "features/switching/MSTPPortStateForm.h"
 #include "features/switching/MSTPVLANUnitForm.h"
 #include "features/switching/MulticastFilterInformationForm.h"
+#include "features/switching/PortMirrorForm.h"
+#include "features/switching/PortTrunkForm.h"
+#include "features/switching/RSPANForm.h"
 #include "features/switching/STP_Info.h"
 #include "features/switching/SpanningTreeAlgorithmForm.h"
+#include "features/switching/TrafficSegmentationForm.h"
 #include "features/switching/UnicastFilterInformationForm.h"
+#include "features/switching/VoiceVLANGlobalForm.h"
 
 #include <map>
 
@@ -37,6 +43,12 @@ void RegisterHandMadeWindows()
     Register<TSpanningTreeAlgorithmForm>("TSpanningTreeAlgorithmForm", &SpanningTreeAlgorithmForm);
     Register<TMSTPVLANUnitForm>("TMSTPVLANUnitForm", &MSTPVLANUnitForm);
     Register<TCoSBrandwidthctrlForm>("TCoSBrandwidthctrlForm", &CoSBrandwidthctrlForm);
+    Register<TPortMirrorForm>("TPortMirrorForm");
+    Register<TPortTrunkForm>("TPortTrunkForm");
+    Register<TTrafficSegmentationForm>("TTrafficSegmentationForm");
+    Register<TRSPANForm>("TRSPANForm", &RSPANForm);
+    Register<TVoiceVLANGlobalForm>("TVoiceVLANGlobalForm", &VoiceVLANGlobalForm);
+    Register<TEEEStateFormUnit>("TEEEStateFormUnit", &EEEStateFormUnit);
 }
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;

@@ -1,8 +1,8 @@
 #pragma once
 // The switching windows against a simulated Sorvane-Kb switch serving
-// tests/support/data/switching.dat (or the files a suite names), one switch per test: a window
-// opened modally as its menu handler opens it, a script run inside it, and what the switch
-// received.
+// tests/support/data/switching.dat (or the data file a fixture names), one switch per test: a
+// window opened modally as its menu handler opens it, a script run inside it, and what the
+// switch received.
 
 #include "../snmp/RequestFixture.h"
 
@@ -46,6 +46,11 @@ protected:
         ModelNameText = "Sorvane-Kb";
         UnitCount = 1;
     }
+    // The file of tests/support/data the switch serves besides its model.
+    virtual std::string DataFileName() const { return "switching.dat"; }
+    // Or several, in order.
+    virtual std::vector<std::string> DataFiles() const { return {DataFileName()}; }
+
     void TearDown() override
     {
         DefaultDevice = savedDevice_;
@@ -55,9 +60,6 @@ protected:
         sim.reset();
         FormTest::TearDown();
     }
-
-    // The data files the switch serves beside its model's, in order.
-    virtual std::vector<std::string> DataFiles() const { return {"switching.dat"}; }
 
     // Makes the window, shows it modally and runs script inside its modal loop; a window still
     // open afterwards (and not closing) is closed. Returns the modal result.
