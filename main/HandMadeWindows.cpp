@@ -2,6 +2,7 @@
 
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
+#include "features/switching/CoSBrandwidthctrlForm.h"
 #include "features/switching/EEEStateFormUnit.h"
 #include "features/switching/IGMPRouterPortsForm.h"
 #include "features/switching/IGMPSnoopingStaticGroupForm.h"
@@ -17,10 +18,13 @@
 #include "features/switching/MLDRouterProtsForm.h"
 #include "features/switching/MLDSnoopingStaticGroupForm.h"
 #include "features/switching/MSTPPortStateForm.h"
+#include "features/switching/MSTPVLANUnitForm.h"
 #include "features/switching/MulticastFilterInformationForm.h"
 #include "features/switching/PortMirrorForm.h"
 #include "features/switching/PortTrunkForm.h"
 #include "features/switching/RSPANForm.h"
+#include "features/switching/STP_Info.h"
+#include "features/switching/SpanningTreeAlgorithmForm.h"
 #include "features/switching/TrafficSegmentationForm.h"
 #include "features/switching/UnicastFilterInformationForm.h"
 #include "features/switching/VoiceVLANGlobalForm.h"
@@ -43,6 +47,10 @@ void RegisterHandMadeWindows()
     Register<TMLDRouterProtsForm>("TMLDRouterProtsForm", &MLDRouterProtsForm);
     Register<TLLDP_Management_Address>("TLLDP_Management_Address", &LLDP_Management_Address);
     Register<TMSTPPortStateForm>("TMSTPPortStateForm", &MSTPPortStateForm);
+    Register<TSTP_Info>("TSTP_Info", &STP_Info);
+    Register<TSpanningTreeAlgorithmForm>("TSpanningTreeAlgorithmForm", &SpanningTreeAlgorithmForm);
+    Register<TMSTPVLANUnitForm>("TMSTPVLANUnitForm", &MSTPVLANUnitForm);
+    Register<TCoSBrandwidthctrlForm>("TCoSBrandwidthctrlForm", &CoSBrandwidthctrlForm);
     Register<TPortMirrorForm>("TPortMirrorForm");
     Register<TPortTrunkForm>("TPortTrunkForm");
     Register<TTrafficSegmentationForm>("TTrafficSegmentationForm");

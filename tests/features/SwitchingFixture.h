@@ -34,7 +34,10 @@ protected:
     void SetUp() override
     {
         FormTest::SetUp();
-        sim = std::make_unique<SimSwitch>(SimSwitchOptions{"Kb", {"--data", SimSwitch::DataFile(DataFileName())}});
+        SimSwitchOptions options{"Kb", {}};
+        for (const std::string& file : DataFiles())
+            options.extraArgs.insert(options.extraArgs.end(), {"--data", SimSwitch::DataFile(file)});
+        sim = std::make_unique<SimSwitch>(options);
         savedDevice_ = DefaultDevice;
         savedSecurity_ = DefaultSecurity;
         savedTimeout_ = DefaultTimeout;
@@ -45,6 +48,8 @@ protected:
     }
     // The file of tests/support/data the switch serves besides its model.
     virtual std::string DataFileName() const { return "switching.dat"; }
+    // Or several, in order.
+    virtual std::vector<std::string> DataFiles() const { return {DataFileName()}; }
 
     void TearDown() override
     {
