@@ -1,8 +1,11 @@
 #include "main/HandMadeWindows.h"
 
+#include "features/acl/EthernetProfileRuleForm.h"
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
 #include "features/switching/CoSBrandwidthctrlForm.h"
+#include "features/acl/Ipv6RuleForm.h"
+#include "features/acl/PktContentRuleForm.h"
 #include "features/switching/EEEStateFormUnit.h"
 #include "features/switching/IGMPRouterPortsForm.h"
 #include "features/switching/IGMPSnoopingStaticGroupForm.h"
@@ -38,6 +41,9 @@ namespace {
 void RegisterHandMadeWindows()
 {
     Register<TIPProfileRuleForm>("TIPProfileRuleForm", &IPProfileRuleForm);
+    Register<TEthernetProfileRuleForm>("TEthernetProfileRuleForm", &EthernetProfileRuleForm);
+    Register<TIpv6RuleForm>("TIpv6RuleForm", &Ipv6RuleForm);
+    Register<TPktContentRuleForm>("TPktContentRuleForm", &PktContentRuleForm);
     Register<TIPProfileForm>("TIPProfileForm", &IPProfileForm);
     Register<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm", &IGMPSnoopingStaticGroupForm);
     Register<TMLDSnoopingStaticGroupForm>("TMLDSnoopingStaticGroupForm", &MLDSnoopingStaticGroupForm);
