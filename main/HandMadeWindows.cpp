@@ -1,7 +1,13 @@
 #include "main/HandMadeWindows.h"
 
+#include "features/acl/EgressEthetnetProfileForm.h"
+#include "features/acl/EgressIPv4ProfileForm.h"
+#include "features/acl/EgressIPv6ProfileForm.h"
+#include "features/acl/EthernetProfileForm.h"
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
+#include "features/acl/IPv6ProfileForm.h"
+#include "features/acl/PktContentProfileForm.h"
 #include "features/switching/IGMPRouterPortsForm.h"
 #include "features/switching/IGMPSnoopingStaticGroupForm.h"
 #include "features/switching/LLDP_Management_Address.h"
@@ -21,6 +27,12 @@ void RegisterHandMadeWindows()
 {
     Register<TIPProfileRuleForm>("TIPProfileRuleForm", &IPProfileRuleForm);
     Register<TIPProfileForm>("TIPProfileForm", &IPProfileForm);
+    Register<TEthernetProfileForm>("TEthernetProfileForm", &EthernetProfileForm);
+    Register<TIPv6ProfileForm>("TIPv6ProfileForm", &IPv6ProfileForm);
+    Register<TPktContentProfileForm>("TPktContentProfileForm", &PktContentProfileForm);
+    Register<TEgressEthetnetProfileForm>("TEgressEthetnetProfileForm", &EgressEthetnetProfileForm);
+    Register<TEgressIPv4ProfileForm>("TEgressIPv4ProfileForm", &EgressIPv4ProfileForm);
+    Register<TEgressIPv6ProfileForm>("TEgressIPv6ProfileForm", &EgressIPv6ProfileForm);
     Register<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm", &IGMPSnoopingStaticGroupForm);
     Register<TMLDSnoopingStaticGroupForm>("TMLDSnoopingStaticGroupForm", &MLDSnoopingStaticGroupForm);
     Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", &UnicastFilterInformationForm);
