@@ -6,6 +6,12 @@
 #include "features/switching/CoSBrandwidthctrlForm.h"
 #include "features/acl/Ipv6RuleForm.h"
 #include "features/acl/PktContentRuleForm.h"
+#include "features/acl/EgressEthetnetProfileForm.h"
+#include "features/acl/EgressIPv4ProfileForm.h"
+#include "features/acl/EgressIPv6ProfileForm.h"
+#include "features/acl/EthernetProfileForm.h"
+#include "features/acl/IPv6ProfileForm.h"
+#include "features/acl/PktContentProfileForm.h"
 #include "features/switching/EEEStateFormUnit.h"
 #include "features/switching/IGMPRouterPortsForm.h"
 #include "features/switching/IGMPSnoopingStaticGroupForm.h"
@@ -45,6 +51,12 @@ void RegisterHandMadeWindows()
     Register<TIpv6RuleForm>("TIpv6RuleForm", &Ipv6RuleForm);
     Register<TPktContentRuleForm>("TPktContentRuleForm", &PktContentRuleForm);
     Register<TIPProfileForm>("TIPProfileForm", &IPProfileForm);
+    Register<TEthernetProfileForm>("TEthernetProfileForm", &EthernetProfileForm);
+    Register<TIPv6ProfileForm>("TIPv6ProfileForm", &IPv6ProfileForm);
+    Register<TPktContentProfileForm>("TPktContentProfileForm", &PktContentProfileForm);
+    Register<TEgressEthetnetProfileForm>("TEgressEthetnetProfileForm", &EgressEthetnetProfileForm);
+    Register<TEgressIPv4ProfileForm>("TEgressIPv4ProfileForm", &EgressIPv4ProfileForm);
+    Register<TEgressIPv6ProfileForm>("TEgressIPv6ProfileForm", &EgressIPv6ProfileForm);
     Register<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm", &IGMPSnoopingStaticGroupForm);
     Register<TMLDSnoopingStaticGroupForm>("TMLDSnoopingStaticGroupForm", &MLDSnoopingStaticGroupForm);
     Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", &UnicastFilterInformationForm);
