@@ -82,7 +82,32 @@ bool WindowLifecycle::Read(MvSNMPRequest2Controls& request, bool keepDataComplet
 bool WindowLifecycle::Write(MvSNMPRequest2Controls& request, bool refreshAfterSet)
 {
     request.Request.Active = 1;
-    return request.Set(refreshAfterSet, true);
+    lastWriteOk_ = false;
+    lastWriteAsync_ = request.Mode == 1;
+    lastWriteOk_ = request.Set(refreshAfterSet, true);
+    if (lastWriteAsync_ && lastWriteOk_)
+        ++writesSent_;
+    return lastWriteOk_;
+}
+
+int WindowLifecycle::WriteWaitMs(const MvSNMPRequest2Controls& request)
+{
+    return (request.Request.Retries + 1) * request.Request.Timeout * 10 + 1000;
+}
+
+bool WindowLifecycle::WaitForWrite(MvSNMPRequest2Controls& request)
+{
+    if (!lastWriteOk_ || !lastWriteAsync_)
+        return lastWriteOk_;
+    const std::uint64_t sent = writesSent_;
+    const bool answered = ui::WaitUntil(
+        [this, sent] { return writesAnswered_ >= sent; },
+        [] {
+            SNMPProcessPendingEvents();
+            QThread::msleep(WaitTurnMs);
+        },
+        WriteWaitMs(request));
+    return answered && lastAnswerCode_ == 0;
 }
 
 bool WindowLifecycle::SetAndWait(MvSNMPRequest2Controls& request)
@@ -91,7 +116,7 @@ bool WindowLifecycle::SetAndWait(MvSNMPRequest2Controls& request)
     bool answered = false;
     if (Write(request)) {
         // The answer, or a time-out of every attempt, comes within the request's own bound.
-        const int boundMs = (request.Request.Retries + 1) * request.Request.Timeout * 10 + 1000;
+        const int boundMs = WriteWaitMs(request);
         answered = ui::WaitUntil(
             [this] { return DataComplete != 0; },
             [] {
@@ -131,6 +156,8 @@ void WindowLifecycle::OnEndSet(MvSNMPRequest2Controls* sender, const MvSNMPError
                 flag = 1;
         }
     } idle{DataComplete, sender};
+    ++writesAnswered_;
+    lastAnswerCode_ = result.Code;
     sender->ReportSetResult(result);
 }
 
@@ -193,10 +220,11 @@ void WindowLifecycle::FreePickers()
     pickers_.clear();
 }
 
-void WindowLifecycle::StopAndWait(MvSNMPRequest2Controls& request)
+bool WindowLifecycle::StopAndWait(MvSNMPRequest2Controls& request)
 {
     request.Request.Active = 0;
-    ui::WaitUntil([&request] { return !Running(&request); }, [] { SNMPProcessPendingEvents(); }, CloseWaitMs);
+    return ui::WaitUntil([&request] { return !Running(&request); }, [] { SNMPProcessPendingEvents(); },
+                         CloseWaitMs);
 }
 
 int WindowLifecycle::ShowEditDialog(ui::Form& dialog, const std::string& title)

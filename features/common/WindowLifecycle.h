@@ -117,6 +117,13 @@ public:
     // A write of the row: the active flag set, then Set (refresh after set as given; collecting
     // the values from the controls). Returns Set's result.
     bool Write(MvSNMPRequest2Controls& request, bool refreshAfterSet = false);
+    // The answer to the last Write: messages dispatched until OnEndSet has reported it (every
+    // write sent so far has been answered), at most as long as SetAndWait waits. True only when
+    // the switch accepted it; false when it refused it, stayed silent, or the write was not
+    // sent. A synchronous write was answered (and a refusal shown) when Write returned. The
+    // request must be attached with endSet. A dialog that writes through it stays open unless
+    // this is true.
+    bool WaitForWrite(MvSNMPRequest2Controls& request);
     // Set and wait: DataComplete 0, the write, then messages dispatched until OnEndSet (or Stop)
     // made the window idle, the write was not sent, or (retries + 1) x time-out + 1 s passed;
     // then the read. The request must be attached with endSet. False when the wait ran into its
@@ -153,9 +160,10 @@ public:
     TStackingPortUitForm* AddPicker(const std::string& caption, ui::PageControl* pages);
     // Frees the window's pickers (their box and tab lists go with them).
     void FreePickers();
-    // Stops the request (active flag 0), dispatches messages until it is idle, at most 6000 ms,
-    // and frees it.
-    void StopAndWait(MvSNMPRequest2Controls& request);
+    // Stops the request (active flag 0) and dispatches messages until it is idle, at most
+    // 6000 ms; false when it was still busy then. The request stays stopped: the next Read or
+    // Write makes it active again.
+    bool StopAndWait(MvSNMPRequest2Controls& request);
     template <class Request>
     void FreeRequest(std::unique_ptr<Request>& request)
     {
@@ -199,7 +207,17 @@ protected:
     QWidget* FormWidget() const;
 
 private:
+    // How long a window waits for a write's answer: every attempt timed out, and a second more.
+    static int WriteWaitMs(const MvSNMPRequest2Controls& request);
+
     ui::CustomForm* form_;
     WindowVariants variants_;
     std::vector<QPointer<TStackingPortUitForm>> pickers_;
+    // The writes sent asynchronously through Write and those OnEndSet has reported, the last
+    // report's code, and how the last Write went (sent or, synchronous, accepted).
+    std::uint64_t writesSent_ = 0;
+    std::uint64_t writesAnswered_ = 0;
+    int lastAnswerCode_ = 0;
+    bool lastWriteAsync_ = false;
+    bool lastWriteOk_ = false;
 };

@@ -3,6 +3,7 @@
 // exception guard, Set and wait, the columns left out of one write, and closing.
 
 #include "features/common/SkippedColumns.h"
+#include "features/common/SynchronousWrite.h"
 #include "features/common/WindowLifecycle.h"
 
 #include "snmp/RequestFixture.h" // the tests' global session and aiming a request at an agent
@@ -325,6 +326,126 @@ TEST_F(WindowLifecycleTest, SetAndWait)
         w.Close();
         sim->Control("reset");
     }
+}
+
+struct WriteCase {
+    const char* name;
+    std::function<void(SimSwitch&, TTestWindow&)> arrange;
+    const char* number;
+    bool synchronous;
+    bool accepted;
+    int boxes;
+};
+
+// A write waited for tells whether the switch accepted it: a refusal, a silent switch (within
+// the bound) and a write not sent are not; a refusal is shown once, asynchronous or not. No
+// read follows the wait, and an answer of an earlier write does not end it.
+TEST_F(WindowLifecycleTest, AWriteWaitedForTellsWhetherTheSwitchAcceptedIt)
+{
+    const WriteCase cases[] = {
+        {"accepted", [](SimSwitch&, TTestWindow&) {}, "71", false, true, 0},
+        {"refused", [](SimSwitch&, TTestWindow&) {}, "5000", false, false, 1},
+        {"agent silent",
+         [](SimSwitch& s, TTestWindow& w) {
+             s.Control("silence on");
+             w.Request->Request.Timeout = 50;
+         },
+         "72", false, false, 1},
+        {"not sent", [](SimSwitch&, TTestWindow& w) { w.Request->Request.VarList.kind = 9; }, "73", false, false, 0},
+        {"synchronous, accepted", [](SimSwitch&, TTestWindow&) {}, "74", true, true, 0},
+        {"synchronous, refused", [](SimSwitch&, TTestWindow&) {}, "5000", true, false, 1},
+        {"an earlier write answered late",
+         [](SimSwitch& s, TTestWindow& w) {
+             s.Control("delay 200");
+             w.NumberEdit->SetText("70"); // the same row, accepted and answered first
+             w.Write(*w.Request);
+             w.NumberEdit->SetText("5000");
+         },
+         "5000", false, false, 1},
+    };
+    for (const WriteCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TTestWindow& w = Open();
+        w.Create(*sim);
+        ASSERT_TRUE(WaitFor([&] { return Idle(); }));
+        ClearMessageBoxes();
+        sim->ClearSetJournal();
+        w.List->SetItemIndex(1);
+        w.NumberEdit->SetText(c.number);
+        w.StatusCombo->SetItemIndex(0);
+        c.arrange(*sim, w);
+        const int boundMs = (w.Request->Request.Retries + 1) * w.Request->Request.Timeout * 10 + 1000;
+        QElapsedTimer clock;
+        clock.start();
+        bool accepted = false;
+        {
+            std::unique_ptr<SynchronousWrite> synchronous;
+            if (c.synchronous)
+                synchronous = std::make_unique<SynchronousWrite>(*w.Request);
+            w.Write(*w.Request);
+        }
+        EXPECT_EQ(w.Request->Mode, 1);
+        accepted = w.WaitForWrite(*w.Request);
+        EXPECT_EQ(accepted, c.accepted);
+        EXPECT_LT(clock.elapsed(), boundMs + 3000);
+        EXPECT_EQ(static_cast<int>(MessageBoxes().size()), c.boxes) << LastMessageBoxText();
+        EXPECT_FALSE(w.Request->ReadOutstanding()) << "no read follows";
+        sim->Control("reset");
+        ASSERT_TRUE(WaitFor([&] { return !WindowLifecycle::Running(w.Request.get()); }, 10000));
+        w.Close();
+    }
+}
+
+// The request is asynchronous again after a synchronous write that raised, and the flags are
+// back; the window can read and close.
+TEST_F(WindowLifecycleTest, ASynchronousWriteThatRaisesGivesTheModeBack)
+{
+    TTestWindow& w = Open();
+    w.Create(*sim);
+    ASSERT_TRUE(WaitFor([&] { return Idle(); }));
+    w.List->SetItemIndex(0);
+    const std::string address = w.Request->Request.Device.Address;
+    w.Request->Request.Device.Address = "";
+    EXPECT_FALSE(w.Guarded([&] {
+        SkippedColumns skipped(w.Request->Request.VarList);
+        SynchronousWrite synchronous(*w.Request);
+        skipped.KeepOnly(StatusItem);
+        EXPECT_EQ(w.Request->Mode, 0);
+        w.Write(*w.Request);
+    }));
+    EXPECT_EQ(w.Request->Mode, 1);
+    EXPECT_EQ(w.Request->Request.VarList.Item(NumberItem).access, readwrite);
+    EXPECT_EQ(w.DataComplete, 1);
+    EXPECT_NE(StatusLine(&w), "");
+    w.Request->Request.Device.Address = address;
+    w.Read(*w.Request);
+    EXPECT_EQ(w.DataComplete, 0);
+    ASSERT_TRUE(WaitFor([&] { return Idle(); }));
+    EXPECT_EQ(w.List->Count(), 3);
+    EXPECT_TRUE(w.MayClose());
+}
+
+// Stopping a read and waiting until the request is idle: the walk ends at its next answer, the
+// wait ends within its bound and says whether the request went idle.
+TEST_F(WindowLifecycleTest, StopTheReadAndWaitUntilIdle)
+{
+    sim->Control("delay 100");
+    TTestWindow& w = Open({});
+    w.Create(*sim);
+    ASSERT_TRUE(WaitFor([&] { return w.List->Count() >= 1; }));
+    EXPECT_TRUE(w.StopAndWait(*w.Request));
+    EXPECT_FALSE(WindowLifecycle::Running(w.Request.get()));
+    EXPECT_LT(w.List->Count(), 3);
+    EXPECT_EQ(w.Request->Request.Active, 0);
+    // A silent switch: the read outlasts the bound.
+    sim->Control("silence on");
+    w.Request->Request.Timeout = 400; // two attempts: 8 s
+    w.Read(*w.Request);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(w.StopAndWait(*w.Request));
+    EXPECT_LT(clock.elapsed(), 6000 + 3000);
+    sim->Control("reset");
 }
 
 // Stop ends the wait; the read after it sets the active flag again and lists the rows.
