@@ -1,12 +1,21 @@
 #include "main/HandMadeWindows.h"
 
+#include "features/system/ARPIPV6ControlForm.h"
+#include "features/system/IpCtrlForm.h"
+#include "features/system/IpStaticRouteForm.h"
+
 #include <map>
 
 namespace {
 
 // The classes of the hand-made windows that have landed, one line each (see the header). A
 // row naming a class missing here keeps its item disabled.
-void RegisterHandMadeWindows() {}
+void RegisterHandMadeWindows()
+{
+    Register<TIpStaticRouteForm>("TIpStaticRouteForm", &IpStaticRouteForm);
+    Register<TIpCtrlForm>("TIpCtrlForm", &IpCtrlForm);
+    Register<TARPIPV6ControlForm>("TARPIPV6ControlForm", &ARPIPV6ControlForm);
+}
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;
 
