@@ -265,3 +265,9 @@ bool TBasicForm::CheckDottedIPv4Text(QWidget* control)
 {
     return IsValidIPv4Text(ControlText(control));
 }
+
+void TBasicForm::FocusIfEnabled(QWidget* control)
+{
+    if (control != nullptr && control->isEnabled())
+        FocusOn(control);
+}

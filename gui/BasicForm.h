@@ -106,6 +106,8 @@ public:
     static bool CheckSeparatedMACText(QWidget* control);
     // A dotted IPv4 address; no message.
     static bool CheckDottedIPv4Text(QWidget* control);
+    // The focus to the control (an edit, a drop-down list ...) when it is enabled.
+    static void FocusIfEnabled(QWidget* control);
 
 protected:
     // The base's part of the construction, run once the window's layout is built: scaled for the

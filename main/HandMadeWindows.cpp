@@ -1,5 +1,15 @@
 #include "main/HandMadeWindows.h"
 
+#include "features/acl/IPProfileForm.h"
+#include "features/acl/IPProfileRuleForm.h"
+#include "features/switching/IGMPRouterPortsForm.h"
+#include "features/switching/IGMPSnoopingStaticGroupForm.h"
+#include "features/switching/LLDP_Management_Address.h"
+#include "features/switching/MLDRouterProtsForm.h"
+#include "features/switching/MLDSnoopingStaticGroupForm.h"
+#include "features/switching/MSTPPortStateForm.h"
+#include "features/switching/MulticastFilterInformationForm.h"
+#include "features/switching/UnicastFilterInformationForm.h"
 #include "features/system/ARPIPV6ControlForm.h"
 #include "features/system/IpCtrlForm.h"
 #include "features/system/IpStaticRouteForm.h"
@@ -12,6 +22,16 @@ namespace {
 // row naming a class missing here keeps its item disabled.
 void RegisterHandMadeWindows()
 {
+    Register<TIPProfileRuleForm>("TIPProfileRuleForm", &IPProfileRuleForm);
+    Register<TIPProfileForm>("TIPProfileForm", &IPProfileForm);
+    Register<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm", &IGMPSnoopingStaticGroupForm);
+    Register<TMLDSnoopingStaticGroupForm>("TMLDSnoopingStaticGroupForm", &MLDSnoopingStaticGroupForm);
+    Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", &UnicastFilterInformationForm);
+    Register<TMulticastFilterInformationForm>("TMulticastFilterInformationForm", &MulticastFilterInformationForm);
+    Register<TIGMPRouterPortsForm>("TIGMPRouterPortsForm", &IGMPRouterPortsForm);
+    Register<TMLDRouterProtsForm>("TMLDRouterProtsForm", &MLDRouterProtsForm);
+    Register<TLLDP_Management_Address>("TLLDP_Management_Address", &LLDP_Management_Address);
+    Register<TMSTPPortStateForm>("TMSTPPortStateForm", &MSTPPortStateForm);
     Register<TIpStaticRouteForm>("TIpStaticRouteForm", &IpStaticRouteForm);
     Register<TIpCtrlForm>("TIpCtrlForm", &IpCtrlForm);
     Register<TARPIPV6ControlForm>("TARPIPV6ControlForm", &ARPIPV6ControlForm);

@@ -21,9 +21,9 @@ std::string Lower(std::string_view text)
 
 std::span<const std::span<const HandlerRow>> HandlerGroups()
 {
-    static const std::array<std::span<const HandlerRow>, 9> groups = {
-        SystemHandlers, ManagementHandlers,         Layer2Handlers, Layer3Handlers, AclHandlers,
-        NetworkApplicationHandlers, MonitoringHandlers, HelpHandlers, WithoutItemHandlers};
+    static const std::array<std::span<const HandlerRow>, 12> groups = {
+        SystemHandlers,   ManagementHandlers,         Layer2Handlers, Layer3Handlers,     QosHandlers,  AclHandlers,
+        SecurityHandlers, NetworkApplicationHandlers, OamHandlers,    MonitoringHandlers, HelpHandlers, WithoutItemHandlers};
     return groups;
 }
 

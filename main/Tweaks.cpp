@@ -154,6 +154,11 @@ void Apply(const Tweak& t, HandlerWindow& window)
     case TweakKind::SendActiveRow:
         SetRowTag(window, t.Row, 100);
         break;
+    case TweakKind::TextCodec:
+        // The request decodes the row's texts as it reads them and encodes them as it writes.
+        if (RowOf(window, t.Row) != nullptr)
+            window.Edits->Request.VarList.Item(t.Row).textCodec = t.Spec;
+        break;
     case TweakKind::ForceV2c:
     case TweakKind::ForceV2cWhileOpen:
         // The family raises the version around the window's whole life (VersionRaise).

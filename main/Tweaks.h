@@ -43,6 +43,7 @@ enum class TweakKind : std::uint8_t {
     RequestTimeout,        // the request's time-out := N hundredths of a second
     OptionalRow,           // row's editor Tag 99: it may stay empty
     SendActiveRow,         // row's editor Tag 100: "active" is written too
+    TextCodec,             // row's text travels in the code page Spec ("Shift_JIS")
     ForceV2c,              // SNMPv1 becomes SNMPv2c for the window's life
     ForceV2cWhileOpen,     // the same
     Step,                  // the row's own step, in tweak order
@@ -86,6 +87,7 @@ constexpr Tweak FixedWidth(int n) { return {TweakKind::FixedWidth, -1, n}; }
 constexpr Tweak RequestTimeout(int n) { return {TweakKind::RequestTimeout, -1, n}; }
 constexpr Tweak OptionalRow(int row) { return {TweakKind::OptionalRow, row}; }
 constexpr Tweak SendActiveRow(int row) { return {TweakKind::SendActiveRow, row}; }
+constexpr Tweak TextCodec(int row, const char* codec) { return {TweakKind::TextCodec, row, 0, codec}; }
 constexpr Tweak ForceV2c() { return {TweakKind::ForceV2c}; }
 constexpr Tweak ForceV2cWhileOpen() { return {TweakKind::ForceV2cWhileOpen}; }
 constexpr Tweak Step(HandlerStep step) { return {TweakKind::Step, -1, 0, nullptr, nullptr, step}; }

@@ -244,22 +244,29 @@ int HandleRequests(netsnmp_mib_handler*, netsnmp_handler_registration*, netsnmp_
         if (reqinfo->mode == MODE_SET_RESERVE1) {
             if (!MayWrite(pdu)) {
                 // A read community may not write: SNMPv1 has readOnly for that, SNMPv2c noAccess.
-                netsnmp_set_request_error(reqinfo, order.front(), v1 ? SNMP_ERR_READONLY : SNMP_ERR_NOACCESS);
+                const int error = v1 ? SNMP_ERR_READONLY : SNMP_ERR_NOACCESS;
+                netsnmp_set_request_error(reqinfo, order.front(), error);
+                agent->journal.Answered(error);
                 break;
             }
             for (std::size_t i = 0; i < bindings.size(); ++i) {
                 if (const int error = faults.ErrorFor(bindings[i].oid)) {
                     netsnmp_set_request_error(reqinfo, order[i], error);
+                    agent->journal.Answered(error);
                     return SNMP_ERR_NOERROR;
                 }
             }
             const SetOutcome outcome = model.CheckSet(bindings);
-            if (outcome.status != SetError::NoError)
+            if (outcome.status != SetError::NoError) {
                 netsnmp_set_request_error(reqinfo, order[outcome.index], static_cast<int>(outcome.status));
+                agent->journal.Answered(static_cast<int>(outcome.status));
+            }
         } else {
             const SetOutcome outcome = model.Set(bindings);
-            if (outcome.status != SetError::NoError)
+            if (outcome.status != SetError::NoError) {
                 netsnmp_set_request_error(reqinfo, order[outcome.index], SNMP_ERR_COMMITFAILED);
+                agent->journal.Answered(SNMP_ERR_COMMITFAILED);
+            }
         }
         break;
     }

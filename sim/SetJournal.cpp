@@ -35,6 +35,8 @@ std::string SetJournal::Format() const
             line += FormatOid(binding.oid) + ' ' + Letter(binding.value.type) + ' '
                 + (value.empty() ? "\"\"" : value);
         }
+        if (statuses_[i] != 0)
+            line += " status=" + std::to_string(statuses_[i]);
         text += line;
     }
     return text;

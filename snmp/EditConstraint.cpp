@@ -200,6 +200,8 @@ void MvEditConstraint::Refuse(EditConstraintRule& rule, const std::vector<std::s
     const QPointer<ui::Edit> edit = rule.Control;
     const std::string lastGood = rule.LastGood;
     Refocusing() = edit;
+    if (edit)
+        edit->RefuseExit();
     for (const std::string& message : messages)
         ui::MessageBox(Owner, message);
     if (!edit)

@@ -2,7 +2,8 @@
 // The input rules of one window's edits. While the user types, the key filter drops what the
 // rule's type refuses (with a beep) and may move the focus on; when the edit loses the focus,
 // the exit check tests the whole text and, on failure, shows a message, puts back the edit's last
-// accepted text and takes the focus back. Rule texts are read by ParseEditRule (EditRule.h).
+// accepted text and takes the focus back; a button pressed to leave the edit then does not click.
+// Rule texts are read by ParseEditRule (EditRule.h).
 //
 // The rules take the edits' change and exit events; an edit's own handlers are kept and called
 // after a pass. Such a handler may set the edit's Tag to -1 to veto: after the change handler,

@@ -2,6 +2,7 @@
 
 #include "snmp/GlobalSession.h"
 #include "snmp/IndexCodec.h"
+#include "snmp/TextCodec.h"
 #include "snmp/ValueCodec.h"
 #include "snmplib/Pdu.h"
 #include "snmplib/Snmp.h"
@@ -189,14 +190,20 @@ std::string MvSNMPRequest::ValueToIndex(int item)
 void MvSNMPRequest::VbToText(int item, const Vb& vb)
 {
     MvVarItem& target = VarList.Item(item);
-    const std::string text = VbToValueText(vb, target.syntax);
+    std::string text = VbToValueText(vb, target.syntax);
+    if (target.syntax == displaystr && !target.textCodec.empty())
+        text = DecodeText(text, target.textCodec);
     target.value = target.options ? target.options->ValueToText(text) : text;
 }
 
 void MvSNMPRequest::TextToVb(int item, Vb& vb)
 {
     const MvVarItem& source = VarList.Item(item);
-    ValueTextToVb(source.options ? source.options->TextToValue(source.value) : source.value, source.syntax, vb);
+    const std::string text = source.options ? source.options->TextToValue(source.value) : source.value;
+    if (source.syntax == displaystr && !source.textCodec.empty())
+        ValueTextToVb(EncodeText(text, source.textCodec), source.syntax, vb);
+    else
+        ValueTextToVb(text, source.syntax, vb);
 }
 
 void MvSNMPRequest::DecodeRowIndex(const std::string& index)

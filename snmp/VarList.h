@@ -29,6 +29,7 @@ struct MvVarItem {
     std::optional<std::string> setExpression;    // evaluated into the value before each write
     std::optional<std::string> furtherText;      // carried along, not interpreted
     std::string value;                           // display text when there is an option list
+    std::string textCodec;                       // code page of a text's octets ("": the program's own)
     std::string currentOid;                      // full OID last read or written
 };
 

@@ -7,7 +7,9 @@
 
 #include <QBitmap>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPixmap>
+#include <QTimer>
 #include <QVariant>
 
 namespace ui {
@@ -42,6 +44,22 @@ void Button::Clicked()
             form->SetModalResult(modalResult_);
     }
     Fire(OnClick, static_cast<QObject*>(this));
+}
+
+void Button::DropPress()
+{
+    dropPress_ = true;
+    QTimer::singleShot(0, this, [this] { dropPress_ = false; });
+}
+
+void Button::mousePressEvent(QMouseEvent* event)
+{
+    if (dropPress_) {
+        dropPress_ = false;
+        event->accept();
+        return;
+    }
+    QPushButton::mousePressEvent(event);
 }
 
 void Button::Loaded()

@@ -1,6 +1,7 @@
 #pragma once
 // Push buttons. A click (by a user or by Click in code) sets the form's modal result when the
-// button has one, then runs the click event. Enter in an edit does not press a button.
+// button has one, then runs the click event. Enter in an edit does not press a button. A press
+// whose focus change an edit refused (Edit::RefuseExit) does not click.
 
 #include "ui/Events.h"
 #include "ui/Loadable.h"
@@ -27,13 +28,21 @@ public:
 
     NotifyEvent OnClick;
 
+    // The mouse press that is giving the button the focus is not taken (Edit::RefuseExit). A
+    // focus that came by the keyboard brings no press: the mark ends with the current event.
+    void DropPress();
+
     // Reads the dynamic property ModalResult of the form layout.
     void Loaded() override;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void Clicked();
 
     int modalResult_ = 0;
+    bool dropPress_ = false;
 };
 
 // A button with an optional picture beside (or instead of) its caption.

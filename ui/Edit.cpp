@@ -1,11 +1,14 @@
 #include "ui/Edit.h"
 
+#include "ui/Button.h"
 #include "ui/Control.h"
 #include "ui/Guard.h"
 #include "ui/Text.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QValidator>
 #include <QVariant>
 
@@ -128,7 +131,16 @@ void Edit::focusOutEvent(QFocusEvent* event)
         !entered_)
         return;
     entered_ = false;
+    exitRefused_ = false;
+    // The focus has already moved: to the button a press is about to reach, when it is one.
+    const QPointer<QWidget> taker = QApplication::focusWidget();
+    const QPointer<Edit> self = this;
     RunGuarded([this] { Fire(OnExit, static_cast<QObject*>(this)); });
+    if (self && exitRefused_) {
+        exitRefused_ = false;
+        if (auto* button = qobject_cast<Button*>(taker.data()))
+            button->DropPress();
+    }
 }
 
 } // namespace ui

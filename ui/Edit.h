@@ -1,7 +1,8 @@
 #pragma once
 // A one-line edit. Its change event fires on every change of the text, a user's typing and a
 // text set by code alike (not when the text set is the one it holds); its exit event when the
-// focus moves from it to another control of the window.
+// focus moves from it to another control of the window. An exit handler that refuses the text
+// (RefuseExit) stops the click of the button whose press took the focus.
 
 #include "ui/Events.h"
 #include "ui/Loadable.h"
@@ -30,6 +31,10 @@ public:
     // Moves the focus to the edit (its window becomes the active one).
     void SetFocus();
 
+    // Said by an exit handler that refuses the text: the button pressed to leave the edit does
+    // not click, so its action never runs on a text the user did not enter.
+    void RefuseExit() { exitRefused_ = true; }
+
     NotifyEvent OnChange;
     NotifyEvent OnEnter;
     NotifyEvent OnExit;
@@ -49,6 +54,7 @@ private:
     int maxLength_ = 0;
     bool settingText_ = false;
     bool entered_ = false;
+    bool exitRefused_ = false;
 };
 
 } // namespace ui

@@ -87,12 +87,17 @@ void PageControl::keyPressEvent(QKeyEvent* event)
 
 void PageControl::SetActivePage(QWidget* page)
 {
-    setCurrentIndex(indexOf(page));
+    SetActivePageIndex(indexOf(page));
 }
 
 void PageControl::SetActivePageIndex(int index)
 {
     setCurrentIndex(index);
+    // Qt hides the page of a hidden tab, and a page that is current already stays hidden: made
+    // the active page by code it shows all the same (a port picker's only unit).
+    QWidget* page = currentWidget();
+    if (page != nullptr && currentIndex() == index && page->isHidden())
+        page->show();
 }
 
 std::string PageControl::PageCaption(QWidget* page) const

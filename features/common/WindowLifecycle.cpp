@@ -45,6 +45,7 @@ void WindowLifecycle::InitWindow()
 
 void WindowLifecycle::Attach(MvSNMPRequest2Controls& request, bool endGet, bool endSet)
 {
+    logLine_ = &request;
     if (auto* bar = FormWidget()->findChild<ui::StatusBar*>()) {
         if (bar->PanelCount() > 0)
             request.SetLogTarget(bar->Panel(0));
@@ -82,42 +83,17 @@ bool WindowLifecycle::Read(MvSNMPRequest2Controls& request, bool keepDataComplet
 bool WindowLifecycle::Write(MvSNMPRequest2Controls& request, bool refreshAfterSet)
 {
     request.Request.Active = 1;
-    lastWriteOk_ = false;
-    lastWriteAsync_ = request.Mode == 1;
-    lastWriteOk_ = request.Set(refreshAfterSet, true);
-    if (lastWriteAsync_ && lastWriteOk_)
-        ++writesSent_;
-    return lastWriteOk_;
+    return request.Set(refreshAfterSet, true);
 }
 
-int WindowLifecycle::WriteWaitMs(const MvSNMPRequest2Controls& request)
-{
-    return (request.Request.Retries + 1) * request.Request.Timeout * 10 + 1000;
-}
-
-bool WindowLifecycle::WaitForWrite(MvSNMPRequest2Controls& request)
-{
-    if (!lastWriteOk_ || !lastWriteAsync_)
-        return lastWriteOk_;
-    const std::uint64_t sent = writesSent_;
-    const bool answered = ui::WaitUntil(
-        [this, sent] { return writesAnswered_ >= sent; },
-        [] {
-            SNMPProcessPendingEvents();
-            QThread::msleep(WaitTurnMs);
-        },
-        WriteWaitMs(request));
-    return answered && lastAnswerCode_ == 0;
-}
-
-bool WindowLifecycle::SetAndWait(MvSNMPRequest2Controls& request)
+bool WindowLifecycle::WriteAndWait(MvSNMPRequest2Controls& request)
 {
     DataComplete = 0;
-    bool answered = false;
+    writeAccepted_ = false;
     if (Write(request)) {
         // The answer, or a time-out of every attempt, comes within the request's own bound.
-        const int boundMs = WriteWaitMs(request);
-        answered = ui::WaitUntil(
+        const int boundMs = (request.Request.Retries + 1) * request.Request.Timeout * 10 + 1000;
+        ui::WaitUntil(
             [this] { return DataComplete != 0; },
             [] {
                 SNMPProcessPendingEvents();
@@ -125,8 +101,16 @@ bool WindowLifecycle::SetAndWait(MvSNMPRequest2Controls& request)
             },
             boundMs);
     }
+    if (!Running(&request))
+        DataComplete = 1;
+    return writeAccepted_;
+}
+
+bool WindowLifecycle::SetAndWait(MvSNMPRequest2Controls& request)
+{
+    const bool accepted = WriteAndWait(request);
     Read(request);
-    return answered;
+    return accepted;
 }
 
 void WindowLifecycle::Stop(MvSNMPRequest2Controls& request)
@@ -156,8 +140,7 @@ void WindowLifecycle::OnEndSet(MvSNMPRequest2Controls* sender, const MvSNMPError
                 flag = 1;
         }
     } idle{DataComplete, sender};
-    ++writesAnswered_;
-    lastAnswerCode_ = result.Code;
+    writeAccepted_ = result.Code == 0;
     sender->ReportSetResult(result);
 }
 
@@ -169,8 +152,9 @@ bool WindowLifecycle::Guarded(const std::function<void()>& step, MvSNMPRequest2C
     } catch (const std::exception& e) {
         if (!variants_.LogOnly)
             DataComplete = 1;
-        if (logLine != nullptr && variants_.ExceptionsToLogLine && logLine->LogTarget() != nullptr)
-            logLine->WriteLogLine(e.what());
+        MvSNMPRequest2Controls* target = logLine != nullptr ? logLine : logLine_;
+        if (target != nullptr && variants_.ExceptionsToLogLine && target->LogTarget() != nullptr)
+            target->WriteLogLine(e.what());
         else
             ShowInStatusLine(e.what());
         return false;

@@ -27,6 +27,8 @@
 //              Guarded([&] { Write(*Request); Read(*Request); });
 // Delete:      ... { SkippedColumns marks(Request->Request.VarList); marks.KeepOnly(status);
 //                    Write(*Request); } Read(*Request);
+// Set and wait: Attach(*Request, true, true) in FormCreate; Set: Guarded([&] { SetAndWait(*Request); });
+//              an edit dialog that closes only when the switch took its write: WriteAndWait.
 // Close:       FormCloseQuery: CanClose = MayClose();
 //              FormClose:      CloseDown(Action, ListView1, Request);
 //
@@ -83,8 +85,8 @@ struct WindowVariants {
     bool KeepLayoutSize = false;
     // Stop also makes the window idle at once.
     bool StopSetsDataComplete = false;
-    // Exceptions go to the log line of the request named in Guarded (its log template filled),
-    // or to status panel 0 while that request has no log target yet.
+    // Exceptions go to the log line of the attached request (its log template filled), or to
+    // status panel 0 while there is none or it has no log target yet.
     bool ExceptionsToLogLine = false;
     // The window's words for "a read runs".
     std::string NotCompleteText = "Get data not complete";
@@ -108,7 +110,8 @@ public:
 
     // --- the window's requests
     // The log target (status panel 0), OnGetEnd := OnEndGet when endGet, OnSetEnd := OnEndSet when
-    // endSet, and the end of every read of the request ends the window's read.
+    // endSet, and the end of every read of the request ends the window's read. The request
+    // attached last takes the exceptions of ExceptionsToLogLine.
     void Attach(MvSNMPRequest2Controls& request, bool endGet = true, bool endSet = false);
     // The read helper of FormCreate, Refresh, Add, Set and Delete: the active flag set,
     // DataComplete 0 unless keepDataComplete, then Get. Returns Get's result; an exception of the
@@ -117,17 +120,13 @@ public:
     // A write of the row: the active flag set, then Set (refresh after set as given; collecting
     // the values from the controls). Returns Set's result.
     bool Write(MvSNMPRequest2Controls& request, bool refreshAfterSet = false);
-    // The answer to the last Write: messages dispatched until OnEndSet has reported it (every
-    // write sent so far has been answered), at most as long as SetAndWait waits. True only when
-    // the switch accepted it; false when it refused it, stayed silent, or the write was not
-    // sent. A synchronous write was answered (and a refusal shown) when Write returned. The
-    // request must be attached with endSet. A dialog that writes through it stays open unless
-    // this is true.
-    bool WaitForWrite(MvSNMPRequest2Controls& request);
-    // Set and wait: DataComplete 0, the write, then messages dispatched until OnEndSet (or Stop)
-    // made the window idle, the write was not sent, or (retries + 1) x time-out + 1 s passed;
-    // then the read. The request must be attached with endSet. False when the wait ran into its
-    // bound or the write was not sent.
+    // The write, waited for: DataComplete 0, the write, then messages dispatched until OnEndSet
+    // (or Stop) made the window idle, the write was not sent, or (retries + 1) x time-out + 1 s
+    // passed. The window is idle afterwards unless the write is still outstanding. The request
+    // must be attached with endSet. True when the switch accepted the write.
+    bool WriteAndWait(MvSNMPRequest2Controls& request);
+    // Set and wait: WriteAndWait, then the read, whatever the answer. True when the switch
+    // accepted the write.
     bool SetAndWait(MvSNMPRequest2Controls& request);
     // Stop: the running read ends at its next answer.
     void Stop(MvSNMPRequest2Controls& request);
@@ -144,8 +143,9 @@ public:
     virtual void OnEndSet(MvSNMPRequest2Controls* sender, const MvSNMPError& result);
 
     // --- the guards of the handlers
-    // Runs step; an exception's message goes to status panel 0 (or, with ExceptionsToLogLine and a
-    // request given, to its log line) and the window becomes idle. False after an exception.
+    // Runs step; an exception's message goes to status panel 0 (or, with ExceptionsToLogLine, to
+    // the log line of logLine, by default of the request attached last) and the window becomes
+    // idle. False after an exception.
     bool Guarded(const std::function<void()>& step, MvSNMPRequest2Controls* logLine = nullptr);
     // The guards of Add, Set and Delete: true (refused) after the window's message while a read
     // runs or has not completed; true without a message when there is no request.
@@ -167,8 +167,11 @@ public:
     template <class Request>
     void FreeRequest(std::unique_ptr<Request>& request)
     {
-        if (request)
+        if (request) {
             StopAndWait(*request);
+            if (logLine_ == request.get())
+                logLine_ = nullptr;
+        }
         request.reset();
     }
     // The edit dialog of a list window: captioned with the title, the device address and
@@ -207,17 +210,9 @@ protected:
     QWidget* FormWidget() const;
 
 private:
-    // How long a window waits for a write's answer: every attempt timed out, and a second more.
-    static int WriteWaitMs(const MvSNMPRequest2Controls& request);
-
     ui::CustomForm* form_;
     WindowVariants variants_;
     std::vector<QPointer<TStackingPortUitForm>> pickers_;
-    // The writes sent asynchronously through Write and those OnEndSet has reported, the last
-    // report's code, and how the last Write went (sent or, synchronous, accepted).
-    std::uint64_t writesSent_ = 0;
-    std::uint64_t writesAnswered_ = 0;
-    int lastAnswerCode_ = 0;
-    bool lastWriteAsync_ = false;
-    bool lastWriteOk_ = false;
+    bool writeAccepted_ = false;                 // what the last OnEndSet was told
+    MvSNMPRequest2Controls* logLine_ = nullptr; // the request attached last, until it is freed
 };

@@ -1,6 +1,6 @@
 #include "features/system/ListWindowFrame.h"
 
-#include "features/common/SynchronousWrite.h"
+#include "features/common/SynchronousScope.h"
 #include "features/system/ListDialogFrame.h"
 
 #include "snmp/VarList.h"
@@ -84,20 +84,21 @@ int ListWindowFrame::OpenDialog(ListDialogFrame& dialog, int mode, const std::st
     return result;
 }
 
-bool ListWindowFrame::WriteRow(const RowWrite& write)
+bool ListWindowFrame::WriteRow(const RowWrite& write, bool waitForAnswer)
 {
     MvSNMPVarList& list = Request->Request.VarList;
     std::unique_ptr<SkippedColumns> skipped = write.Flags != nullptr
                                                   ? std::make_unique<SkippedColumns>(list, *write.Flags)
                                                   : std::make_unique<SkippedColumns>(list);
-    std::unique_ptr<SynchronousWrite> synchronous;
+    std::unique_ptr<SynchronousScope> synchronous;
     if (write.Synchronous)
-        synchronous = std::make_unique<SynchronousWrite>(*Request);
+        synchronous = std::make_unique<SynchronousScope>(*Request);
     if (write.Skip)
         write.Skip(*skipped);
-    // The PDU is built and sent here: the flags and the mode are back before any answer, so a
-    // read the request starts by itself reads every column.
-    return Write(*Request, write.After == AfterWrite::RequestRereads);
+    // A synchronous write has been answered, and a refusal shown, when Set returns.
+    if (waitForAnswer && !write.Synchronous)
+        return WriteAndWait(*Request);
+    return Write(*Request, !waitForAnswer && write.After == AfterWrite::RequestRereads);
 }
 
 bool ListWindowFrame::WriteDialogRow(const RowWrite& write)
@@ -106,11 +107,11 @@ bool ListWindowFrame::WriteDialogRow(const RowWrite& write)
     Guarded([&] {
         if (!Request)
             return;
-        WriteRow(write);
-        accepted = WaitForWrite(*Request);
+        accepted = WriteRow(write, true);
         if (!accepted)
             return;
-        if (write.After == AfterWrite::Read)
+        // The flags are back: the read lists every column.
+        if (write.After != AfterWrite::Nothing)
             Read(*Request, write.KeepDataComplete);
         if (write.Then)
             write.Then();
@@ -126,7 +127,7 @@ void ListWindowFrame::WriteSelectedRow(const RowWrite& write, const std::functio
         LoadSelectedRow();
         if (setStatus)
             setStatus();
-        WriteRow(write);
+        WriteRow(write, false);
         if (write.After != AfterWrite::Nothing)
             Read(*Request, write.KeepDataComplete);
     });

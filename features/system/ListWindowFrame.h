@@ -58,7 +58,8 @@ class ListView;
 // How the list follows a write of the dialog that the switch accepted.
 enum class AfterWrite {
     Read,           // the window reads its table again
-    RequestRereads, // the request reads it again when the switch has accepted the write
+    RequestRereads, // the request reads it again once the switch has accepted the write (a
+                    // Delete, which waits for no answer, reads it again at once as well)
     Nothing,        // the list stays as it is until Refresh
 };
 
@@ -137,8 +138,9 @@ protected:
     }
 
 private:
-    // The write with its flags and mode scopes; Write's result.
-    bool WriteRow(const RowWrite& write);
+    // The write inside its flags and mode scopes; with waitForAnswer, whether the switch accepted
+    // it (the flags come back after the answer), else Write's result.
+    bool WriteRow(const RowWrite& write, bool waitForAnswer);
 
     ui::ListView* list_ = nullptr;
     ui::Label* rowCount_ = nullptr;

@@ -8,7 +8,7 @@ using enum HandlerFamily;
 // clang-format off
 const HandlerRow Rows[] = {
     {.Name = "Help2Click",  .Family = Help},
-    {.Name = "About1Click", .Family = HandMadeForm, .WindowClass = "TAboutForm", .NoCaption = true},
+    {.Name = "About1Click", .Family = HandMadeForm, .WindowClass = "TAboutForm", .NoCaption = true, .UnitGlobal = true},
 };
 // clang-format on
 

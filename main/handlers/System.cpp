@@ -38,6 +38,8 @@ const HandlerRow Rows[] = {
     {.Name = "Portinformation4Click",                     .Family = GeneratedTable,  .Title = "PoE Port Information",                           .Table = {"Oid_poe", "1.3.6.1.4.1.171.12.24.4.1.1.1", nullptr, 7},            .Kind = MVT_FMV, .Keys = 1, .Guarded = true},
     // System Log
     {.Name = "SystemLogState1Click",                      .Family = GeneratedScalar, .Title = "System Log Global Settings",                     .Table = {"Oid_systemlogunit", "1.3.6.1.4.1.171.12.12.1", nullptr, 1},        .Tweaks = {GrowHeight(20)}},
+    // Its unit global is cleared after the window is freed, as every row's is: one left behind
+    // would refer to a freed window.
     {.Name = "SystemLogServerTable1Click",                .Family = HandMadeForm,    .WindowClass = "TSystemLogHostForm", .Title = "System Log Server Table", .Owner = MainWindow, .UnitGlobal = true},
     {.Name = "SystemLogSaveControl1Click",                .Family = HandMadeForm,    .WindowClass = "TLogSaveControlForm", .Title = "System Log Save Settings", .UnitGlobal = true},
     {.Name = "SystemLogClearControl1Click",               .Family = GeneratedScalar, .Title = "System Log Clear Log",                           .Table = {"Oid_systemlogunit", "1.3.6.1.4.1.171.12.12.4.1", nullptr, 1}},

@@ -44,6 +44,9 @@ std::vector<Window> Windows()
         {"Option 37 (scalars)", {.table = FindTable("Oid_ipif", "1.3.6.1.4.1.171.12.84.1.5.1"), .kind = SVT_SV}},
         {"Option 18 (a table kind without keys)",
          {.table = FindTable("Oid_ipif", "1.3.6.1.4.1.171.12.84.1.6.1"), .kind = MVT_FMV}},
+        {"VLAN replication entries (address types, InetAddress keys, the last of implied length)",
+         {.table = FindTable("Oid_mcastreplication", "1.3.6.1.4.1.171.12.71.2.1.1.1"), .kind = MVT_UMV,
+          .keyCount = 5}},
     };
 }
 
@@ -155,6 +158,14 @@ TEST_F(SimDataGeneratorTest, KeysDecodeToTheirSyntaxAndDifferPerRow)
         EXPECT_EQ(rows[r].Item(0).value, "interface" + std::to_string(r + 1));
         EXPECT_EQ(rows[r].Item(1).value, "ipv6");
         EXPECT_EQ(HexToOctets(rows[r].Item(2).value).size(), 16u) << rows[r].Item(2).value;
+    }
+    request = Request(windows[6].data); // types offering "unknown" and "ipv4", IPv4 InetAddresses
+    rows = Walk(*request);
+    ASSERT_EQ(rows.size(), 3u);
+    for (int r = 0; r < 3; ++r) {
+        EXPECT_EQ(rows[r].Item(1).value, "ipv4");
+        EXPECT_EQ(rows[r].Item(3).value, "ipv4");
+        EXPECT_EQ(rows[r].Item(4).value, "10.90.91." + std::to_string(r + 1)) << "decoded from the instance's end";
     }
 }
 

@@ -66,13 +66,15 @@ TEST_F(TextChecks, MacAddressesAndEightDigitValues)
         EXPECT_EQ(MessageBoxTexts(),
                   c.passes ? std::vector<std::string>{} : std::vector<std::string>{"Invalid MAC address"});
     }
+    // Each window's own message.
     const Case values[] = {{"0123abCD", true}, {"0123", false}, {"", false}, {"0123abCDE", false}, {"0123abCG", false}};
-    for (const Case& c : values) {
-        SCOPED_TRACE(c.text);
-        ClearMessageBoxes();
-        EXPECT_EQ(CheckHex8Text(c.text, "Invalid Offset"), c.passes);
-        EXPECT_EQ(MessageBoxTexts(),
-                  c.passes ? std::vector<std::string>{} : std::vector<std::string>{"Invalid Offset"});
+    for (const std::string message : {"Invalid Offset", "Invalid data."}) {
+        for (const Case& c : values) {
+            SCOPED_TRACE(message + ": " + c.text);
+            ClearMessageBoxes();
+            EXPECT_EQ(CheckHex8Text(c.text, message), c.passes);
+            EXPECT_EQ(MessageBoxTexts(), c.passes ? std::vector<std::string>{} : std::vector<std::string>{message});
+        }
     }
 }
 

@@ -3,7 +3,6 @@
 // exception guard, Set and wait, the columns left out of one write, and closing.
 
 #include "features/common/SkippedColumns.h"
-#include "features/common/SynchronousWrite.h"
 #include "features/common/WindowLifecycle.h"
 
 #include "snmp/RequestFixture.h" // the tests' global session and aiming a request at an agent
@@ -146,6 +145,13 @@ protected:
 
     bool Idle() const { return window->DataComplete == 1; }
 
+    // The GETNEXT requests the switch has answered so far.
+    int GetNexts()
+    {
+        const std::string stats = sim->Control("stats");
+        return std::stoi(stats.substr(stats.find("getnext=") + 8));
+    }
+
     std::unique_ptr<SimSwitch> sim;
     std::unique_ptr<TTestWindow> window;
 };
@@ -241,16 +247,20 @@ TEST_F(WindowLifecycleTest, ASynchronousRequestReadsThroughTheSameHelper)
 TEST_F(WindowLifecycleTest, TheExceptionGuard)
 {
     TTestWindow& w = Open({.ExceptionsToLogLine = true});
-    w.Create(*sim, false); // no log target yet
+    w.Create(*sim, false); // not attached: no log target yet
     ASSERT_TRUE(WaitFor([&] { return !WindowLifecycle::Running(w.Request.get()); }));
     w.DataComplete = 0;
-    EXPECT_FALSE(w.Guarded([] { throw Exception("Bad things", -518); }, w.Request.get()));
+    EXPECT_FALSE(w.Guarded([] { throw Exception("Bad things", -518); }));
     EXPECT_EQ(StatusLine(&w), "Bad things");
     EXPECT_EQ(w.DataComplete, 1);
 
     w.Attach(*w.Request);
-    EXPECT_FALSE(w.Guarded([] { throw Exception("Worse things", -518); }, w.Request.get()));
+    EXPECT_FALSE(w.Guarded([] { throw Exception("Worse things", -518); }));
     EXPECT_EQ(StatusLine(&w).rfind("Get: Worse things", 0), 0u) << StatusLine(&w);
+    // A request named takes them in place of the attached one.
+    MvSNMPRequest2Edits other(&w);
+    EXPECT_FALSE(w.Guarded([] { throw Exception("Other things", -518); }, &other));
+    EXPECT_EQ(StatusLine(&w), "Other things"); // it has no log target
     EXPECT_TRUE(w.Guarded([] {}));
     EXPECT_TRUE(MessageBoxes().empty());
 }
@@ -309,7 +319,7 @@ TEST_F(WindowLifecycleTest, SetAndWait)
         const int boundMs = (w.Request->Request.Retries + 1) * w.Request->Request.Timeout * 10 + 1000;
         QElapsedTimer clock;
         clock.start();
-        EXPECT_TRUE(w.SetAndWait(*w.Request));
+        EXPECT_EQ(w.SetAndWait(*w.Request), !c.box);
         EXPECT_LT(clock.elapsed(), boundMs + 3000);
         EXPECT_EQ(w.DataComplete, 0); // the read after the write runs
         EXPECT_EQ(MessageBoxes().size(), c.box ? 1u : 0u) << LastMessageBoxText();
@@ -328,101 +338,25 @@ TEST_F(WindowLifecycleTest, SetAndWait)
     }
 }
 
-struct WriteCase {
-    const char* name;
-    std::function<void(SimSwitch&, TTestWindow&)> arrange;
-    const char* number;
-    bool synchronous;
-    bool accepted;
-    int boxes;
-};
-
-// A write waited for tells whether the switch accepted it: a refusal, a silent switch (within
-// the bound) and a write not sent are not; a refusal is shown once, asynchronous or not. No
-// read follows the wait, and an answer of an earlier write does not end it.
-TEST_F(WindowLifecycleTest, AWriteWaitedForTellsWhetherTheSwitchAcceptedIt)
-{
-    const WriteCase cases[] = {
-        {"accepted", [](SimSwitch&, TTestWindow&) {}, "71", false, true, 0},
-        {"refused", [](SimSwitch&, TTestWindow&) {}, "5000", false, false, 1},
-        {"agent silent",
-         [](SimSwitch& s, TTestWindow& w) {
-             s.Control("silence on");
-             w.Request->Request.Timeout = 50;
-         },
-         "72", false, false, 1},
-        {"not sent", [](SimSwitch&, TTestWindow& w) { w.Request->Request.VarList.kind = 9; }, "73", false, false, 0},
-        {"synchronous, accepted", [](SimSwitch&, TTestWindow&) {}, "74", true, true, 0},
-        {"synchronous, refused", [](SimSwitch&, TTestWindow&) {}, "5000", true, false, 1},
-        {"an earlier write answered late",
-         [](SimSwitch& s, TTestWindow& w) {
-             s.Control("delay 200");
-             w.NumberEdit->SetText("70"); // the same row, accepted and answered first
-             w.Write(*w.Request);
-             w.NumberEdit->SetText("5000");
-         },
-         "5000", false, false, 1},
-    };
-    for (const WriteCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        TTestWindow& w = Open();
-        w.Create(*sim);
-        ASSERT_TRUE(WaitFor([&] { return Idle(); }));
-        ClearMessageBoxes();
-        sim->ClearSetJournal();
-        w.List->SetItemIndex(1);
-        w.NumberEdit->SetText(c.number);
-        w.StatusCombo->SetItemIndex(0);
-        c.arrange(*sim, w);
-        const int boundMs = (w.Request->Request.Retries + 1) * w.Request->Request.Timeout * 10 + 1000;
-        QElapsedTimer clock;
-        clock.start();
-        bool accepted = false;
-        {
-            std::unique_ptr<SynchronousWrite> synchronous;
-            if (c.synchronous)
-                synchronous = std::make_unique<SynchronousWrite>(*w.Request);
-            w.Write(*w.Request);
-        }
-        EXPECT_EQ(w.Request->Mode, 1);
-        accepted = w.WaitForWrite(*w.Request);
-        EXPECT_EQ(accepted, c.accepted);
-        EXPECT_LT(clock.elapsed(), boundMs + 3000);
-        EXPECT_EQ(static_cast<int>(MessageBoxes().size()), c.boxes) << LastMessageBoxText();
-        EXPECT_FALSE(w.Request->ReadOutstanding()) << "no read follows";
-        sim->Control("reset");
-        ASSERT_TRUE(WaitFor([&] { return !WindowLifecycle::Running(w.Request.get()); }, 10000));
-        w.Close();
-    }
-}
-
-// The request is asynchronous again after a synchronous write that raised, and the flags are
-// back; the window can read and close.
-TEST_F(WindowLifecycleTest, ASynchronousWriteThatRaisesGivesTheModeBack)
+// The write alone, waited for: the window is idle again after the answer, and no read follows.
+TEST_F(WindowLifecycleTest, WriteAndWaitReadsNothing)
 {
     TTestWindow& w = Open();
     w.Create(*sim);
     ASSERT_TRUE(WaitFor([&] { return Idle(); }));
+    const int getNexts = GetNexts();
     w.List->SetItemIndex(0);
-    const std::string address = w.Request->Request.Device.Address;
-    w.Request->Request.Device.Address = "";
-    EXPECT_FALSE(w.Guarded([&] {
-        SkippedColumns skipped(w.Request->Request.VarList);
-        SynchronousWrite synchronous(*w.Request);
-        skipped.KeepOnly(StatusItem);
-        EXPECT_EQ(w.Request->Mode, 0);
-        w.Write(*w.Request);
-    }));
-    EXPECT_EQ(w.Request->Mode, 1);
-    EXPECT_EQ(w.Request->Request.VarList.Item(NumberItem).access, readwrite);
+    w.StatusCombo->SetItemIndex(0);
+    w.NumberEdit->SetText("5000"); // out of the column's range
+    EXPECT_FALSE(w.WriteAndWait(*w.Request));
     EXPECT_EQ(w.DataComplete, 1);
-    EXPECT_NE(StatusLine(&w), "");
-    w.Request->Request.Device.Address = address;
-    w.Read(*w.Request);
-    EXPECT_EQ(w.DataComplete, 0);
-    ASSERT_TRUE(WaitFor([&] { return Idle(); }));
-    EXPECT_EQ(w.List->Count(), 3);
-    EXPECT_TRUE(w.MayClose());
+    EXPECT_EQ(MessageBoxes().size(), 1u);
+    w.NumberEdit->SetText("500");
+    EXPECT_TRUE(w.WriteAndWait(*w.Request));
+    EXPECT_EQ(w.DataComplete, 1);
+    EXPECT_FALSE(WindowLifecycle::Running(w.Request.get()));
+    EXPECT_EQ(GetNexts(), getNexts);
+    EXPECT_EQ(sim->TakeSetJournal().size(), 2u);
 }
 
 // Stopping a read and waiting until the request is idle: the walk ends at its next answer, the

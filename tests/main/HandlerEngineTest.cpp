@@ -376,6 +376,16 @@ TEST_F(HandlerEngine, HandMadeWindowOfItsRegisteredClass)
     }));
     EXPECT_EQ(TestWindowGlobal, nullptr);
 
+    // A hand-made window that SNMPv1 cannot serve speaks SNMPv2c while it exists, and no longer.
+    HandlerRow counters = row;
+    counters.Tweaks[0] = ForceV2c();
+    DefaultSecurity.Version = 0;
+    int inside = -1;
+    EXPECT_TRUE(RunInModalOf([&] { RunHandlerRow(counters, context_); },
+                             [&](ui::Form*) { inside = DefaultSecurity.Version; }));
+    EXPECT_EQ(inside, 1);
+    EXPECT_EQ(DefaultSecurity.Version, 0);
+
     HandlerRow about = row;
     about.Title = "";
     about.NoCaption = true;

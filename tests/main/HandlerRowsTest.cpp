@@ -30,6 +30,7 @@ bool TakesRow(TweakKind kind)
     case TweakKind::SetVarFormatWithCheck:
     case TweakKind::OptionalRow:
     case TweakKind::SendActiveRow:
+    case TweakKind::TextCodec:
         return true;
     default:
         return false;
@@ -50,6 +51,8 @@ bool ForEditorsOnly(TweakKind kind)
 
 bool Needs(const Tweak& t)
 {
+    if (t.Kind == TweakKind::TextCodec)
+        return t.Spec != nullptr && *t.Spec != '\0';
     if (t.Kind == TweakKind::SetVarFormat || t.Kind == TweakKind::SetVarFormatWithCheck)
         return t.Spec != nullptr && *t.Spec != '\0' && (t.Kind == TweakKind::SetVarFormat || t.Check != nullptr);
     if (t.Kind == TweakKind::Step || t.Kind == TweakKind::StepBeforeLayout || t.Kind == TweakKind::StepBeforeCreate)

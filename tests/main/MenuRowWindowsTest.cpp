@@ -135,9 +135,10 @@ TEST_P(MenuRowWindows, EachGeneratedWindowReadsWhatTheSwitchServes)
                         captions.push_back(list.Item(i).caption);
                 EXPECT_EQ(ColumnCaptions(view), captions);
                 EXPECT_GE(view->Count(), list.keyCount > 0 ? rowsGenerated_[row.Name] : 1) << "rows served";
-                if (view->Count() > 0)
+                if (view->Count() > 0) {
                     EXPECT_EQ(OpensDialog([&] { DoubleClickRow(view, 0); }), !Has(row, TweakKind::NoDoubleClickEdit))
                         << "a double click on a row opens the Edit dialog";
+                }
             } else {
                 auto* editor = PanelOf<TSNMPEditorPanel>(&form);
                 ASSERT_NE(editor, nullptr);

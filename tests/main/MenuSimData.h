@@ -61,7 +61,8 @@ inline SimDataGenerator MenuSimData(const std::string& model)
     return data;
 }
 
-// The rows generated for a table row's window on the model's switch (the catalogue built).
+// The rows generated for a table row's window on the model's switch (the catalogue built); a
+// table that the switch's own data files serve (the unit table) has one row there at least.
 inline int RowsGenerated(const SimDataGenerator& data, const HandlerRow& row, int model)
 {
     const TableKey& key = row.Table;
@@ -69,7 +70,17 @@ inline int RowsGenerated(const SimDataGenerator& data, const HandlerRow& row, in
     window.table = row.Family == HandlerFamily::ModelDependent
                        ? FindModelTable(key.Module, key.Oid, ModelOids[model - 1], key.Caption, key.Rows, key.Row)
                        : FindTable(key.Module, key.Oid, key.Caption, key.Rows, key.Row);
-    return window.table == nullptr ? 0 : static_cast<int>(data.RowIndexes(window).size());
+    if (window.table == nullptr)
+        return 0;
+    int generated = 0;
+    for (const std::string& index : data.RowIndexes(window)) {
+        for (const VarDescriptor* item = window.table + row.Keys; item->oid != nullptr; ++item)
+            if (item->oid[0] != '\0' && data.Cell(std::string(item->oid) + "." + index) != nullptr) {
+                ++generated;
+                break;
+            }
+    }
+    return generated > 0 ? generated : 1;
 }
 
 } // namespace menusimdata

@@ -199,6 +199,16 @@ TEST(SimAgentControl, JournalKeepsEverySetPduWithItsBindingsUntilCleared)
     EXPECT_EQ(journal[1], (SetJournalPdu{{"1.3.6.1.3.4242.6.1.0", 'i', "999"}}));
     EXPECT_EQ(journal[2][0].value, "001122334455");
     EXPECT_EQ(journal[3], (SetJournalPdu{{"1.3.6.1.3.4242.6.2.0", 'x', ""}})) << "an empty value";
+    // What the agent answered: wrongValue (10) to 999, noAccess (6) to the read community.
+    EXPECT_EQ(sim.SetJournalStatuses(), (std::vector<int>{0, 10, 6, 0}));
+    // A dropped PDU is not in it; an injected error is answered and kept.
+    sim.ClearSetJournal();
+    sim.Control("drop 1");
+    set({"1.3.6.1.3.4242.6.1.0", "i", "8"}, "quostem");
+    sim.Control("error 1.3.6.1.3.4242.6.1 genErr");
+    set({"1.3.6.1.3.4242.6.1.0", "i", "9"}, "quostem");
+    EXPECT_EQ(sim.SetJournal(), (std::vector<SetJournalPdu>{{{"1.3.6.1.3.4242.6.1.0", 'i', "9"}}}));
+    EXPECT_EQ(sim.SetJournalStatuses(), std::vector<int>{5});
 
     sim.ClearSetJournal();
     EXPECT_TRUE(sim.SetJournal().empty());

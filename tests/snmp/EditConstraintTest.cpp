@@ -7,6 +7,7 @@
 #include "snmp/Exception.h"
 
 #include "ui/Beep.h"
+#include "ui/Button.h"
 #include "ui/Control.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
@@ -300,6 +301,30 @@ TEST_F(EditRules, AFailedExitCheckDoesNotCascade)
     Tab();
     EXPECT_EQ(MessageBoxes().size(), 1u);
     EXPECT_TRUE(edits[1]->hasFocus());
+}
+
+TEST_F(EditRules, AButtonPressedToLeaveARefusedTextDoesNotClick)
+{
+    auto* button = new ui::Button(form.get());
+    ui::SetBounds(button, 120, 10, 75, 25);
+    int clicks = 0;
+    button->OnClick = [&](QObject*) { ++clicks; };
+    constraint->Attach("%i{n1x4094l4}", edits[0]);
+    Type("5000");
+    Click(button);
+    Settle();
+    EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{" Please enter a number between 1 and 4094!"});
+    EXPECT_EQ(clicks, 0) << "the action never sees the refused text";
+    EXPECT_EQ(edits[0]->Text(), "");
+    EXPECT_TRUE(edits[0]->hasFocus());
+
+    Type("12");
+    Click(button);
+    Settle();
+    EXPECT_EQ(clicks, 1);
+    Click(button);
+    EXPECT_EQ(clicks, 2) << "a press on the focused button clicks";
+    EXPECT_EQ(MessageBoxes().size(), 1u);
 }
 
 TEST_F(EditRules, CompoundRulesAttachPieceByPiece)

@@ -1,6 +1,7 @@
 #include "FormTest.h"
 
 #include "ui/Beep.h"
+#include "ui/Handling.h"
 #include "ui/MessageLoop.h"
 #include "ui/StatusBar.h"
 #include "ui/Text.h"
@@ -221,10 +222,16 @@ void FormTest::RunInNextModal(const std::function<void(ui::Form*)>& script, int 
     clock->start();
     QObject::connect(poll, &QTimer::timeout, poll, [=] {
         auto* form = dynamic_cast<ui::Form*>(QApplication::activeModalWidget());
-        if (form != nullptr && form != before.data() && form->Modal()) {
+        // Not while the window handles an SNMP answer (a walk dispatches messages between its
+        // rows): a script that waits for the read there would hold up the very pump it waits on.
+        if (form != nullptr && form != before.data() && form->Modal() && !ui::Handling()) {
             poll->stop();
             poll->deleteLater();
+            const QPointer<ui::Form> shown(form);
             script(form);
+            // A script that failed on its way leaves the window open: end it, not the test run.
+            if (testing::Test::HasFatalFailure() && !shown.isNull() && shown->isVisible())
+                shown->Close();
         } else if (clock->elapsed() > timeoutMs) {
             poll->stop();
             poll->deleteLater();

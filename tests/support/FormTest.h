@@ -77,8 +77,9 @@ protected:
                         int timeoutMs = 30000);
 
     // Runs script inside the next modal window that opens (the one the next click opens), once
-    // its modal loop runs; the script closes it as a user would. Fails the test when no modal
-    // window opens within timeoutMs.
+    // its modal loop runs and nothing is being handled in it; the script closes it as a user
+    // would (after a fatal failure of the script the window is closed for it). Fails the test
+    // when no modal window opens within timeoutMs.
     static void RunInNextModal(const std::function<void(ui::Form*)>& script, int timeoutMs = 30000);
 
 private:

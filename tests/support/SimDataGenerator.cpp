@@ -128,7 +128,10 @@ SimCell ValueOf(const VarDescriptor& row, int r, bool writable, std::int64_t add
 {
     SimCell cell;
     cell.type = TypeLetter(row.syntax, writable);
-    const std::vector<std::int64_t> options = OptionValues(row);
+    std::vector<std::int64_t> options = OptionValues(row);
+    // An address type names the InetAddress after it: ipv4 (1) or ipv6 (2), never "unknown".
+    if (IsAddressTypeColumn(row))
+        std::erase_if(options, [](std::int64_t type) { return type != 1 && type != 2; });
     if (IsNumberSyntax(row.syntax) && !options.empty()) {
         cell.value = std::to_string(options[static_cast<std::size_t>(r - 1) % options.size()]);
         return cell;
@@ -354,7 +357,7 @@ void SimDataGenerator::Add(const SimWindowData& window)
     if (window.table == nullptr || (window.model != 0 && window.model != model_))
         return;
     const bool tableKind = window.kind == MVT_FMV || window.kind == MVT_UMV;
-    if (tableKind && (window.keyCount > 0 || window.portRows))
+    if (tableKind && (window.keyCount > 0 || window.portRows || !JoinedIndexes(window).empty()))
         AddTable(window);
     else
         AddScalars(window);
@@ -475,6 +478,29 @@ void SimDataGenerator::AddTable(const SimWindowData& window)
     }
 }
 
+std::vector<std::string> SimDataGenerator::JoinedIndexes(const SimWindowData& window) const
+{
+    std::vector<std::string> indexes;
+    const bool tableKind = window.kind == MVT_FMV || window.kind == MVT_UMV;
+    if (!tableKind || window.keyCount > 0 || window.table == nullptr || !HasOid(window.table[0]))
+        return indexes;
+    const std::string prefix = std::string(window.table[0].oid) + ".";
+    for (auto it = baseInstances_.lower_bound(prefix); it != baseInstances_.end() && it->starts_with(prefix); ++it)
+        if (const std::string index = it->substr(prefix.size()); index != "0")
+            indexes.push_back(index);
+    // In the switch's order: by sub-identifiers, not by text.
+    std::sort(indexes.begin(), indexes.end(), [](const std::string& a, const std::string& b) {
+        std::istringstream as(a), bs(b);
+        std::vector<unsigned long> x, y;
+        for (std::string id; std::getline(as, id, '.');)
+            x.push_back(std::stoul(id));
+        for (std::string id; std::getline(bs, id, '.');)
+            y.push_back(std::stoul(id));
+        return x < y;
+    });
+    return indexes;
+}
+
 bool SimDataGenerator::BaseHasEntry(const std::string& entry) const
 {
     if (baseTables_.count(entry) != 0)
@@ -486,7 +512,9 @@ bool SimDataGenerator::BaseHasEntry(const std::string& entry) const
 
 std::vector<std::string> SimDataGenerator::RowIndexes(const SimWindowData& window) const
 {
-    std::vector<std::string> indexes;
+    std::vector<std::string> indexes = JoinedIndexes(window);
+    if (!indexes.empty())
+        return indexes;
     const VarDescriptor* rows = window.table;
     const int keys = std::min(window.keyCount, MvSNMPVarList::CountDescriptorRows(rows));
     for (int r = 1; r <= window.rows; ++r) {

@@ -83,6 +83,9 @@ private:
     void PutCell(const std::string& oid, const SimCell& cell);
     // Whether the switch's own data files declare the table or serve instances under it.
     bool BaseHasEntry(const std::string& entry) const;
+    // A table kind without key columns whose first column the switch's own data files serve as
+    // a table column: the instance indexes served there, which its rows share. Empty otherwise.
+    std::vector<std::string> JoinedIndexes(const SimWindowData& window) const;
 
     int model_ = 0;
     std::set<std::string> baseInstances_; // instances of the switch's own data files

@@ -219,6 +219,18 @@ std::vector<SetJournalPdu> SimSwitch::SetJournal()
     return pdus;
 }
 
+std::vector<int> SimSwitch::SetJournalStatuses()
+{
+    std::vector<int> statuses;
+    std::istringstream lines(Control("journal"));
+    std::string line;
+    while (std::getline(lines, line)) {
+        const std::size_t at = line.rfind(" status=");
+        statuses.push_back(at == std::string::npos ? 0 : std::stoi(line.substr(at + 8)));
+    }
+    return statuses;
+}
+
 void SimSwitch::ClearSetJournal()
 {
     Control("journal clear");

@@ -59,6 +59,8 @@ public:
 
     // The SET PDUs the agent received since it started or since ClearSetJournal, in order.
     std::vector<SetJournalPdu> SetJournal();
+    // The error status the agent answered to each of those PDUs (0: noError), in the same order.
+    std::vector<int> SetJournalStatuses();
     void ClearSetJournal();
     // The SET PDUs received since the last clear as "OID=value" texts (octet strings in hex), one
     // vector per PDU; the journal is cleared.

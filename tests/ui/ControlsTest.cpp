@@ -203,6 +203,13 @@ TEST_F(Controls, PageControlChangeFiresOnlyForAUsersChoice)
     EXPECT_FALSE(ports->TabVisible());
     EXPECT_EQ(ports->Caption(), "Member Ports");
     EXPECT_EQ(changes, 1);
+
+    // The only page, its tab hidden while it is the active one: made active again, it shows.
+    ui::PageControl single(form().TopPanel);
+    auto* unit = new ui::TabSheet(&single, "Unit1");
+    unit->SetTabVisible(false);
+    single.SetActivePage(unit);
+    EXPECT_TRUE(unit->isVisible());
 }
 
 TEST_F(Controls, StatusBarPanelsAndSimpleText)
