@@ -2,6 +2,7 @@
 
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
+#include "features/switching/EEEStateFormUnit.h"
 #include "features/switching/IGMPRouterPortsForm.h"
 #include "features/switching/IGMPSnoopingStaticGroupForm.h"
 #include "features/switching/LLDP_Management_Address.h"
@@ -9,7 +10,12 @@
 #include "features/switching/MLDSnoopingStaticGroupForm.h"
 #include "features/switching/MSTPPortStateForm.h"
 #include "features/switching/MulticastFilterInformationForm.h"
+#include "features/switching/PortMirrorForm.h"
+#include "features/switching/PortTrunkForm.h"
+#include "features/switching/RSPANForm.h"
+#include "features/switching/TrafficSegmentationForm.h"
 #include "features/switching/UnicastFilterInformationForm.h"
+#include "features/switching/VoiceVLANGlobalForm.h"
 #include "features/system/ARPIPV6ControlForm.h"
 #include "features/system/IpCtrlForm.h"
 #include "features/system/IpStaticRouteForm.h"
@@ -32,6 +38,12 @@ void RegisterHandMadeWindows()
     Register<TMLDRouterProtsForm>("TMLDRouterProtsForm", &MLDRouterProtsForm);
     Register<TLLDP_Management_Address>("TLLDP_Management_Address", &LLDP_Management_Address);
     Register<TMSTPPortStateForm>("TMSTPPortStateForm", &MSTPPortStateForm);
+    Register<TPortMirrorForm>("TPortMirrorForm");
+    Register<TPortTrunkForm>("TPortTrunkForm");
+    Register<TTrafficSegmentationForm>("TTrafficSegmentationForm");
+    Register<TRSPANForm>("TRSPANForm", &RSPANForm);
+    Register<TVoiceVLANGlobalForm>("TVoiceVLANGlobalForm", &VoiceVLANGlobalForm);
+    Register<TEEEStateFormUnit>("TEEEStateFormUnit", &EEEStateFormUnit);
     Register<TIpStaticRouteForm>("TIpStaticRouteForm", &IpStaticRouteForm);
     Register<TIpCtrlForm>("TIpCtrlForm", &IpCtrlForm);
     Register<TARPIPV6ControlForm>("TARPIPV6ControlForm", &ARPIPV6ControlForm);

@@ -42,7 +42,7 @@ const HandlerRow Rows[] = {
     // Mirror > RSPAN
     {.Name = "RSPANStateSettings1Click",         .Family = GeneratedScalar, .Title = "RSPAN Global Settings",              .Table = {"Oid_common", "1.3.6.1.4.1.171.12.68.1.1"},                            .CaptionFirst = true},
     {.Name = "RSPANInformation1Click",           .Family = GeneratedScalar, .Title = "RSPAN Information",                  .Table = {"Oid_common", "1.3.6.1.4.1.171.12.68.2.1"},                            .CaptionFirst = true},
-    {.Name = "RSPANTable1Click",                 .Family = HandMadeForm,    .WindowClass = "TRSPANForm", .Title = "RSPAN Table"},
+    {.Name = "RSPANTable1Click",                 .Family = HandMadeForm,    .WindowClass = "TRSPANForm", .Title = "RSPAN Table", .UnitGlobal = true},
     // Device Management
     {.Name = "DeviceInformation1Click",          .Family = ModelDependent,  .Title = "Device Information",                 .Table = {"Oid_common", "1.3.6.1.4.1.171.11.133.N.1.2.1.1.1", nullptr, 2},       .Kind = SVT_SV, .Keys = 0, .Layout = Editor},
     {.Name = "AlarmControl1Click",               .Family = ModelDependent,  .Title = "Alarm Control",                      .Table = {"Oid_common", "1.3.6.1.4.1.171.11.133.N.1.2.1.3.1", nullptr, 3},       .Kind = SVT_SV, .Keys = 0, .Layout = Editor},

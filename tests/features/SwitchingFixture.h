@@ -1,7 +1,8 @@
 #pragma once
 // The switching windows against a simulated Sorvane-Kb switch serving
-// tests/support/data/switching.dat, one switch per test: a window opened modally as its menu
-// handler opens it, a script run inside it, and what the switch received.
+// tests/support/data/switching.dat (or the data file a fixture names), one switch per test: a
+// window opened modally as its menu handler opens it, a script run inside it, and what the
+// switch received.
 
 #include "../snmp/RequestFixture.h"
 
@@ -33,7 +34,7 @@ protected:
     void SetUp() override
     {
         FormTest::SetUp();
-        sim = std::make_unique<SimSwitch>(SimSwitchOptions{"Kb", {"--data", SimSwitch::DataFile("switching.dat")}});
+        sim = std::make_unique<SimSwitch>(SimSwitchOptions{"Kb", {"--data", SimSwitch::DataFile(DataFileName())}});
         savedDevice_ = DefaultDevice;
         savedSecurity_ = DefaultSecurity;
         savedTimeout_ = DefaultTimeout;
@@ -42,6 +43,9 @@ protected:
         ModelNameText = "Sorvane-Kb";
         UnitCount = 1;
     }
+    // The file of tests/support/data the switch serves besides its model.
+    virtual std::string DataFileName() const { return "switching.dat"; }
+
     void TearDown() override
     {
         DefaultDevice = savedDevice_;
