@@ -37,6 +37,9 @@
 #include "features/switching/TrafficSegmentationForm.h"
 #include "features/switching/UnicastFilterInformationForm.h"
 #include "features/switching/VoiceVLANGlobalForm.h"
+#include "features/system/ARPIPV6ControlForm.h"
+#include "features/system/IpCtrlForm.h"
+#include "features/system/IpStaticRouteForm.h"
 
 #include <map>
 
@@ -83,6 +86,9 @@ void RegisterHandMadeWindows()
     Register<TLLDPLocSysDataForm>("TLLDPLocSysDataForm", &LLDPLocSysDataForm);
     Register<TLLDPRemoteForm>("TLLDPRemoteForm", &LLDPRemoteForm);
     Register<TLLDPDot3LinkAggForm>("TLLDPDot3LinkAggForm", &LLDPDot3LinkAggForm);
+    Register<TIpStaticRouteForm>("TIpStaticRouteForm", &IpStaticRouteForm);
+    Register<TIpCtrlForm>("TIpCtrlForm", &IpCtrlForm);
+    Register<TARPIPV6ControlForm>("TARPIPV6ControlForm", &ARPIPV6ControlForm);
 }
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;

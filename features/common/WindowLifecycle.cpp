@@ -207,12 +207,11 @@ void WindowLifecycle::FreePickers()
     pickers_.clear();
 }
 
-void WindowLifecycle::StopAndWait(MvSNMPRequest2Controls& request)
+bool WindowLifecycle::StopAndWait(MvSNMPRequest2Controls& request)
 {
-    if (logLine_ == &request)
-        logLine_ = nullptr;
     request.Request.Active = 0;
-    ui::WaitUntil([&request] { return !Running(&request); }, [] { SNMPProcessPendingEvents(); }, CloseWaitMs);
+    return ui::WaitUntil([&request] { return !Running(&request); }, [] { SNMPProcessPendingEvents(); },
+                         CloseWaitMs);
 }
 
 int WindowLifecycle::ShowEditDialog(ui::Form& dialog, const std::string& title)

@@ -162,14 +162,18 @@ public:
     TStackingPortUitForm* AddPicker(const std::string& caption, ui::PageControl* pages);
     // Frees the window's pickers (their box and tab lists go with them).
     void FreePickers();
-    // Stops the request (active flag 0), dispatches messages until it is idle, at most 6000 ms,
-    // and frees it.
-    void StopAndWait(MvSNMPRequest2Controls& request);
+    // Stops the request (active flag 0) and dispatches messages until it is idle, at most
+    // 6000 ms; false when it was still busy then. The request stays stopped: the next Read or
+    // Write makes it active again.
+    bool StopAndWait(MvSNMPRequest2Controls& request);
     template <class Request>
     void FreeRequest(std::unique_ptr<Request>& request)
     {
-        if (request)
+        if (request) {
             StopAndWait(*request);
+            if (logLine_ == request.get())
+                logLine_ = nullptr;
+        }
         request.reset();
     }
     // The edit dialog of a list window: captioned with the title, the device address and
