@@ -1,7 +1,8 @@
 #pragma once
 // The switching windows against a simulated Sorvane-Kb switch serving
-// tests/support/data/switching.dat, one switch per test: a window opened modally as its menu
-// handler opens it, a script run inside it, and what the switch received.
+// tests/support/data/switching.dat (or the file a suite names in DataFileName), one switch per
+// test: a window opened modally as its menu handler opens it, a script run inside it, and what
+// the switch received.
 
 #include "../snmp/RequestFixture.h"
 
@@ -33,7 +34,7 @@ protected:
     void SetUp() override
     {
         FormTest::SetUp();
-        sim = std::make_unique<SimSwitch>(SimSwitchOptions{"Kb", {"--data", SimSwitch::DataFile("switching.dat")}});
+        sim = std::make_unique<SimSwitch>(SimSwitchOptions{"Kb", {"--data", SimSwitch::DataFile(DataFileName)}});
         savedDevice_ = DefaultDevice;
         savedSecurity_ = DefaultSecurity;
         savedTimeout_ = DefaultTimeout;
@@ -114,6 +115,8 @@ protected:
     }
 
     std::unique_ptr<SimSwitch> sim;
+    // The switch's data beside its model's; a suite sets its own in its constructor.
+    std::string DataFileName = "switching.dat";
 
 private:
     MvSNMPDevice savedDevice_;
