@@ -2,6 +2,7 @@
 
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
+#include "features/switching/GARPForm.h"
 #include "features/switching/IGMPRouterPortsForm.h"
 #include "features/switching/IGMPSnoopingStaticGroupForm.h"
 #include "features/switching/LLDP_Management_Address.h"
@@ -9,7 +10,15 @@
 #include "features/switching/MLDSnoopingStaticGroupForm.h"
 #include "features/switching/MSTPPortStateForm.h"
 #include "features/switching/MulticastFilterInformationForm.h"
+#include "features/switching/MulticastForwardingInformationForm.h"
+#include "features/switching/PrivateVLANForm.h"
+#include "features/switching/ProtocolVLANGroupForm.h"
+#include "features/switching/SecondaryVlanForm.h"
+#include "features/switching/TpGroupDestinationForwardedForm.h"
 #include "features/switching/UnicastFilterInformationForm.h"
+#include "features/switching/VLanCurrentTableForm.h"
+#include "features/switching/VLanPortInfomationForm.h"
+#include "features/switching/VlanStaticForm.h"
 
 #include <map>
 
@@ -29,6 +38,16 @@ void RegisterHandMadeWindows()
     Register<TMLDRouterProtsForm>("TMLDRouterProtsForm", &MLDRouterProtsForm);
     Register<TLLDP_Management_Address>("TLLDP_Management_Address", &LLDP_Management_Address);
     Register<TMSTPPortStateForm>("TMSTPPortStateForm", &MSTPPortStateForm);
+    Register<TVlanStaticForm>("TVlanStaticForm", &VlanStaticForm);
+    Register<TVLanCurrentTableForm>("TVLanCurrentTableForm", &VLanCurrentTableForm);
+    Register<TTpGroupDestinationForwardedForm>("TTpGroupDestinationForwardedForm", &TpGroupDestinationForwardedForm);
+    Register<TMulticastForwardingInformationForm>("TMulticastForwardingInformationForm",
+                                                  &MulticastForwardingInformationForm);
+    Register<TVLanPortInfomationForm>("TVLanPortInfomationForm", &VLanPortInfomationForm);
+    Register<TGARPForm>("TGARPForm", &GARPForm);
+    Register<TProtocolVLANGroupForm>("TProtocolVLANGroupForm", &ProtocolVLANGroupForm);
+    Register<TPrivateVLANForm>("TPrivateVLANForm", &PrivateVLANForm);
+    Register<TSecondaryVlanForm>("TSecondaryVlanForm", &SecondaryVlanForm);
 }
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;
