@@ -12,7 +12,8 @@
 
 TProtocolVLANGroupForm* ProtocolVLANGroupForm = nullptr;
 
-TProtocolVLANGroupForm::TProtocolVLANGroupForm(QWidget* owner) : ui::Form(owner), WindowLifecycle(this, {.LogOnly = true})
+TProtocolVLANGroupForm::TProtocolVLANGroupForm(QWidget* owner)
+    : ui::Form(owner), WindowLifecycle(this, {.LogOnly = true})
 {
     setupUi(this);
     Loaded();

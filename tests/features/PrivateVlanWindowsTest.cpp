@@ -55,7 +55,8 @@ TEST_F(PrivateVlanWindows, PrivateVlansAreAddedByNameAndGetTheirPortsWithEdit)
         Click(w.btnSet);
         Retype(w.edtVID, "200");
         Click(w.btnSet);
-        EXPECT_EQ(MessageBoxTexts(), (std::vector<std::string>{"Please input VLAN ID first.", "Please input VLAN Name."}));
+        EXPECT_EQ(MessageBoxTexts(),
+                  (std::vector<std::string>{"Please input VLAN ID first.", "Please input VLAN Name."}));
         EXPECT_TRUE(Sets().empty());
         ClearMessageBoxes();
         Retype(w.edtVLAN, "pv200");
