@@ -13,6 +13,7 @@
 #include "features/acl/IPv6ProfileForm.h"
 #include "features/acl/PktContentProfileForm.h"
 #include "features/switching/EEEStateFormUnit.h"
+#include "features/switching/GARPForm.h"
 #include "features/switching/IGMPRouterPortsForm.h"
 #include "features/switching/IGMPSnoopingStaticGroupForm.h"
 #include "features/switching/LLDPConfigProtocolForm.h"
@@ -40,6 +41,14 @@
 #include "features/system/ARPIPV6ControlForm.h"
 #include "features/system/IpCtrlForm.h"
 #include "features/system/IpStaticRouteForm.h"
+#include "features/switching/MulticastForwardingInformationForm.h"
+#include "features/switching/PrivateVLANForm.h"
+#include "features/switching/ProtocolVLANGroupForm.h"
+#include "features/switching/SecondaryVlanForm.h"
+#include "features/switching/TpGroupDestinationForwardedForm.h"
+#include "features/switching/VLanCurrentTableForm.h"
+#include "features/switching/VLanPortInfomationForm.h"
+#include "features/switching/VlanStaticForm.h"
 
 #include <map>
 
@@ -89,6 +98,16 @@ void RegisterHandMadeWindows()
     Register<TIpStaticRouteForm>("TIpStaticRouteForm", &IpStaticRouteForm);
     Register<TIpCtrlForm>("TIpCtrlForm", &IpCtrlForm);
     Register<TARPIPV6ControlForm>("TARPIPV6ControlForm", &ARPIPV6ControlForm);
+    Register<TVlanStaticForm>("TVlanStaticForm", &VlanStaticForm);
+    Register<TVLanCurrentTableForm>("TVLanCurrentTableForm", &VLanCurrentTableForm);
+    Register<TTpGroupDestinationForwardedForm>("TTpGroupDestinationForwardedForm", &TpGroupDestinationForwardedForm);
+    Register<TMulticastForwardingInformationForm>("TMulticastForwardingInformationForm",
+                                                  &MulticastForwardingInformationForm);
+    Register<TVLanPortInfomationForm>("TVLanPortInfomationForm", &VLanPortInfomationForm);
+    Register<TGARPForm>("TGARPForm", &GARPForm);
+    Register<TProtocolVLANGroupForm>("TProtocolVLANGroupForm", &ProtocolVLANGroupForm);
+    Register<TPrivateVLANForm>("TPrivateVLANForm", &PrivateVLANForm);
+    Register<TSecondaryVlanForm>("TSecondaryVlanForm", &SecondaryVlanForm);
 }
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;

@@ -3,6 +3,9 @@
 // tests/support/data/switching.dat (or the data file a fixture names), one switch per test: a
 // window opened modally as its menu handler opens it, a script run inside it, and what the
 // switch received.
+// tests/support/data/switching.dat (or the file a suite names in DataFileName), one switch per
+// test: a window opened modally as its menu handler opens it, a script run inside it, and what
+// the switch received.
 
 #include "../snmp/RequestFixture.h"
 
@@ -38,6 +41,7 @@ protected:
         for (const std::string& file : DataFiles())
             options.extraArgs.insert(options.extraArgs.end(), {"--data", SimSwitch::DataFile(file)});
         sim = std::make_unique<SimSwitch>(options);
+        sim = std::make_unique<SimSwitch>(SimSwitchOptions{"Kb", {"--data", SimSwitch::DataFile(DataFileName)}});
         savedDevice_ = DefaultDevice;
         savedSecurity_ = DefaultSecurity;
         savedTimeout_ = DefaultTimeout;
@@ -123,6 +127,8 @@ protected:
     }
 
     std::unique_ptr<SimSwitch> sim;
+    // The switch's data beside its model's; a suite sets its own in its constructor.
+    std::string DataFileName = "switching.dat";
 
 private:
     MvSNMPDevice savedDevice_;
