@@ -1,7 +1,8 @@
 #pragma once
 // The switching windows against a simulated Sorvane-Kb switch serving
-// tests/support/data/switching.dat, one switch per test: a window opened modally as its menu
-// handler opens it, a script run inside it, and what the switch received.
+// tests/support/data/switching.dat (or the data files a fixture names), one switch per test: a
+// window opened modally as its menu handler opens it, a script run inside it, and what the switch
+// received.
 
 #include "../snmp/RequestFixture.h"
 
@@ -14,6 +15,8 @@
 #include "support/SimSwitch.h"
 
 #include "ui/CheckBox.h"
+#include "ui/ComboBox.h"
+#include "ui/Events.h"
 #include "ui/ListView.h"
 
 #include <functional>
@@ -33,7 +36,10 @@ protected:
     void SetUp() override
     {
         FormTest::SetUp();
-        sim = std::make_unique<SimSwitch>(SimSwitchOptions{"Kb", {"--data", SimSwitch::DataFile("switching.dat")}});
+        std::vector<std::string> args;
+        for (const std::string& file : DataFiles())
+            args.insert(args.end(), {"--data", SimSwitch::DataFile(file)});
+        sim = std::make_unique<SimSwitch>(SimSwitchOptions{"Kb", args});
         savedDevice_ = DefaultDevice;
         savedSecurity_ = DefaultSecurity;
         savedTimeout_ = DefaultTimeout;
@@ -42,6 +48,9 @@ protected:
         ModelNameText = "Sorvane-Kb";
         UnitCount = 1;
     }
+    // The data files of tests/support/data the switch serves.
+    virtual std::vector<std::string> DataFiles() const { return {"switching.dat"}; }
+
     void TearDown() override
     {
         DefaultDevice = savedDevice_;
@@ -91,6 +100,15 @@ protected:
             if (picker->PortBoxes[static_cast<std::size_t>(k)]->Checked())
                 ports.push_back(k + 1);
         return ports;
+    }
+
+    // Chooses the entry as a user would: its change handler runs.
+    static void Choose(ui::ComboBox* combo, const std::string& text)
+    {
+        const int index = combo->IndexOf(text);
+        ASSERT_GE(index, 0) << text;
+        combo->SetItemIndex(index);
+        ui::Fire(combo->OnChange, static_cast<QObject*>(combo));
     }
 
     // The SET PDUs since the last call, as "OID=value" texts.
