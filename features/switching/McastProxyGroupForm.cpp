@@ -32,7 +32,7 @@ TMcastProxyGroupForm::TMcastProxyGroupForm(QWidget* owner)
     Loaded();
     InitBasicForm();
     InitWindow();
-    // Part of the layout, with no part in the window.
+    // In the layout, with no role in the window.
     RuleOwnerComboBox->hide();
     RuleOwnerComboBox->setEnabled(false);
     OnCreate = ui::Handler(this, &TMcastProxyGroupForm::FormCreate);
