@@ -14,7 +14,12 @@
 #include "features/acl/PktContentProfileForm.h"
 #include "features/switching/EEEStateFormUnit.h"
 #include "features/switching/GARPForm.h"
+#include "features/switching/IGMPMulticastVlanForm.h"
 #include "features/switching/IGMPRouterPortsForm.h"
+#include "features/switching/IGMPSnoopingDataDrivenLearingGroupForm.h"
+#include "features/switching/IGMPSnoopingForwardingForm.h"
+#include "features/switching/IGMPSnoopingGroupForm.h"
+#include "features/switching/IGMPSnoopingProxyUpstreamInterfaceForm.h"
 #include "features/switching/IGMPSnoopingStaticGroupForm.h"
 #include "features/switching/LLDPConfigProtocolForm.h"
 #include "features/switching/LLDPConfigProtocolVLANForm.h"
@@ -25,7 +30,13 @@
 #include "features/switching/LLDPPortConfigForm.h"
 #include "features/switching/LLDPRemoteForm.h"
 #include "features/switching/LLDP_Management_Address.h"
+#include "features/switching/McastProxyGroupForm.h"
+#include "features/switching/mldMulticastVlanForm.h"
 #include "features/switching/MLDRouterProtsForm.h"
+#include "features/switching/MLDSnoopingDataDrivenLearingGroupForm.h"
+#include "features/switching/MLDSnoopingForwardingTableForm.h"
+#include "features/switching/MLDSnoopingGroupForm.h"
+#include "features/switching/MLDSnoopingProxyUpstreamInterfaceForm.h"
 #include "features/switching/MLDSnoopingStaticGroupForm.h"
 #include "features/switching/MSTPPortStateForm.h"
 #include "features/switching/MSTPVLANUnitForm.h"
@@ -108,6 +119,21 @@ void RegisterHandMadeWindows()
     Register<TProtocolVLANGroupForm>("TProtocolVLANGroupForm", &ProtocolVLANGroupForm);
     Register<TPrivateVLANForm>("TPrivateVLANForm", &PrivateVLANForm);
     Register<TSecondaryVlanForm>("TSecondaryVlanForm", &SecondaryVlanForm);
+    Register<TIGMPMulticastVlanForm>("TIGMPMulticastVlanForm", &IGMPMulticastVlanForm);
+    Register<TmldMulticastVlanForm>("TmldMulticastVlanForm", &mldMulticastVlanForm);
+    Register<TIGMPSnoopingDataDrivenLearingGroupForm>("TIGMPSnoopingDataDrivenLearingGroupForm",
+                                                      &IGMPSnoopingDataDrivenLearingGroupForm);
+    Register<TMLDSnoopingDataDrivenLearingGroupForm>("TMLDSnoopingDataDrivenLearingGroupForm",
+                                                     &MLDSnoopingDataDrivenLearingGroupForm);
+    Register<TIGMPSnoopingForwardingForm>("TIGMPSnoopingForwardingForm", &IGMPSnoopingForwardingForm);
+    Register<TMLDSnoopingForwardingTableForm>("TMLDSnoopingForwardingTableForm", &MLDSnoopingForwardingTableForm);
+    Register<TIGMPSnoopingGroupForm>("TIGMPSnoopingGroupForm", &IGMPSnoopingGroupForm);
+    Register<TMLDSnoopingGroupForm>("TMLDSnoopingGroupForm", &MLDSnoopingGroupForm);
+    Register<TIGMPSnoopingProxyUpstreamInterfaceForm>("TIGMPSnoopingProxyUpstreamInterfaceForm",
+                                                      &IGMPSnoopingProxyUpstreamInterfaceForm);
+    Register<TMLDSnoopingProxyUpstreamInterfaceForm>("TMLDSnoopingProxyUpstreamInterfaceForm",
+                                                     &MLDSnoopingProxyUpstreamInterfaceForm);
+    Register<TMcastProxyGroupForm>("TMcastProxyGroupForm", &McastProxyGroupForm);
 }
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;

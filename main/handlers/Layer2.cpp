@@ -7,6 +7,8 @@
 #include "main/MainUnit.h"
 #include "main/NormalizeHexField.h"
 
+#include "features/switching/McastProxyGroupForm.h"
+
 #include "gui/EditsPanel.h"
 #include "gui/SNMPEditorPanel.h"
 #include "snmp/ControlValidators.h"

@@ -6,6 +6,9 @@
 // tests/support/data/switching.dat (or the file a suite names in DataFileName), one switch per
 // test: a window opened modally as its menu handler opens it, a script run inside it, and what
 // the switch received.
+// tests/support/data/switching.dat (or the data files a fixture names), one switch per test: a
+// window opened modally as its menu handler opens it, a script run inside it, and what the switch
+// received.
 
 #include "../snmp/RequestFixture.h"
 
@@ -18,6 +21,8 @@
 #include "support/SimSwitch.h"
 
 #include "ui/CheckBox.h"
+#include "ui/ComboBox.h"
+#include "ui/Events.h"
 #include "ui/ListView.h"
 
 #include <functional>
@@ -42,6 +47,10 @@ protected:
             options.extraArgs.insert(options.extraArgs.end(), {"--data", SimSwitch::DataFile(file)});
         sim = std::make_unique<SimSwitch>(options);
         sim = std::make_unique<SimSwitch>(SimSwitchOptions{"Kb", {"--data", SimSwitch::DataFile(DataFileName)}});
+        std::vector<std::string> args;
+        for (const std::string& file : DataFiles())
+            args.insert(args.end(), {"--data", SimSwitch::DataFile(file)});
+        sim = std::make_unique<SimSwitch>(SimSwitchOptions{"Kb", args});
         savedDevice_ = DefaultDevice;
         savedSecurity_ = DefaultSecurity;
         savedTimeout_ = DefaultTimeout;
@@ -54,6 +63,8 @@ protected:
     virtual std::string DataFileName() const { return "switching.dat"; }
     // Or several, in order.
     virtual std::vector<std::string> DataFiles() const { return {DataFileName()}; }
+    // The data files of tests/support/data the switch serves.
+    virtual std::vector<std::string> DataFiles() const { return {"switching.dat"}; }
 
     void TearDown() override
     {
@@ -104,6 +115,15 @@ protected:
             if (picker->PortBoxes[static_cast<std::size_t>(k)]->Checked())
                 ports.push_back(k + 1);
         return ports;
+    }
+
+    // Chooses the entry as a user would: its change handler runs.
+    static void Choose(ui::ComboBox* combo, const std::string& text)
+    {
+        const int index = combo->IndexOf(text);
+        ASSERT_GE(index, 0) << text;
+        combo->SetItemIndex(index);
+        ui::Fire(combo->OnChange, static_cast<QObject*>(combo));
     }
 
     // The SET PDUs since the last call, as "OID=value" texts.

@@ -5,6 +5,7 @@
 #include "MenuSimData.h"
 
 #include "catalogue/Catalogue.h"
+#include "features/switching/McastProxyGroupForm.h"
 #include "gui/ConfigForm.h"
 #include "main/Families.h"
 #include "main/HandMadeWindows.h"
