@@ -5,5 +5,5 @@
 
 class LLDPWindowTest : public SwitchingWindowTest {
 protected:
-    std::string DataFileName() const override { return "lldp.dat"; }
+    std::vector<std::string> DataFiles() const override { return {"lldp.dat"}; }
 };

@@ -27,13 +27,6 @@ const std::string Entry = "1.0.8802.1.1.2.1.1.6.1";
 const std::string Dot3Entry = "1.0.8802.1.1.2.1.5.4623.1.1.1.1";
 const std::string AllFour = " Port Description,System Name,System Description,System Capabilities";
 
-void Choose(ui::ComboBox* combo, const std::string& text)
-{
-    const int index = combo->IndexOf(text);
-    ASSERT_GE(index, 0) << text;
-    combo->SetItemIndex(index);
-}
-
 class LLDPPortConfig : public LLDPWindowTest {};
 
 TEST_F(LLDPPortConfig, ListsTheTlvsAsWordsAndWritesThePort)

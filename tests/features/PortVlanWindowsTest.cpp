@@ -23,7 +23,7 @@ using Table = std::vector<std::vector<std::string>>;
 
 class PortVlanWindows : public SwitchingWindowTest {
 protected:
-    PortVlanWindows() { DataFileName = "vlan.dat"; }
+    std::vector<std::string> DataFiles() const override { return {"vlan.dat"}; }
 
     static void Retype(ui::Edit* edit, const std::string& text)
     {

@@ -31,7 +31,7 @@ bool EveryBoxEnabled(const TStackingPortUitForm* picker, bool enabled)
 
 class PrivateVlanWindows : public SwitchingWindowTest {
 protected:
-    PrivateVlanWindows() { DataFileName = "vlan.dat"; }
+    std::vector<std::string> DataFiles() const override { return {"vlan.dat"}; }
 
     static void Retype(ui::Edit* edit, const std::string& text)
     {

@@ -19,7 +19,7 @@ using Table = std::vector<std::vector<std::string>>;
 
 class ProtocolVlanGroupWindow : public SwitchingWindowTest {
 protected:
-    ProtocolVlanGroupWindow() { DataFileName = "vlan.dat"; }
+    std::vector<std::string> DataFiles() const override { return {"vlan.dat"}; }
 
     // A new group typed into the editors: the frame type's index (-1 none), value and group ID.
     static void TypeGroup(TProtocolVLANGroupForm& w, int type, const std::string& value, const std::string& id)

@@ -1,11 +1,5 @@
 #pragma once
 // The switching windows against a simulated Sorvane-Kb switch serving
-// tests/support/data/switching.dat (or the data file a fixture names), one switch per test: a
-// window opened modally as its menu handler opens it, a script run inside it, and what the
-// switch received.
-// tests/support/data/switching.dat (or the file a suite names in DataFileName), one switch per
-// test: a window opened modally as its menu handler opens it, a script run inside it, and what
-// the switch received.
 // tests/support/data/switching.dat (or the data files a fixture names), one switch per test: a
 // window opened modally as its menu handler opens it, a script run inside it, and what the switch
 // received.
@@ -42,11 +36,6 @@ protected:
     void SetUp() override
     {
         FormTest::SetUp();
-        SimSwitchOptions options{"Kb", {}};
-        for (const std::string& file : DataFiles())
-            options.extraArgs.insert(options.extraArgs.end(), {"--data", SimSwitch::DataFile(file)});
-        sim = std::make_unique<SimSwitch>(options);
-        sim = std::make_unique<SimSwitch>(SimSwitchOptions{"Kb", {"--data", SimSwitch::DataFile(DataFileName)}});
         std::vector<std::string> args;
         for (const std::string& file : DataFiles())
             args.insert(args.end(), {"--data", SimSwitch::DataFile(file)});
@@ -59,10 +48,6 @@ protected:
         ModelNameText = "Sorvane-Kb";
         UnitCount = 1;
     }
-    // The file of tests/support/data the switch serves besides its model.
-    virtual std::string DataFileName() const { return "switching.dat"; }
-    // Or several, in order.
-    virtual std::vector<std::string> DataFiles() const { return {DataFileName()}; }
     // The data files of tests/support/data the switch serves.
     virtual std::vector<std::string> DataFiles() const { return {"switching.dat"}; }
 
@@ -147,8 +132,6 @@ protected:
     }
 
     std::unique_ptr<SimSwitch> sim;
-    // The switch's data beside its model's; a suite sets its own in its constructor.
-    std::string DataFileName = "switching.dat";
 
 private:
     MvSNMPDevice savedDevice_;

@@ -18,7 +18,7 @@ using Table = std::vector<std::vector<std::string>>;
 
 class VlanStaticWindow : public SwitchingWindowTest {
 protected:
-    VlanStaticWindow() { DataFileName = "vlan.dat"; }
+    std::vector<std::string> DataFiles() const override { return {"vlan.dat"}; }
 
     static void Retype(ui::Edit* edit, const std::string& text)
     {

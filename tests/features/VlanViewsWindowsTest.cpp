@@ -44,7 +44,7 @@ bool EveryBoxDisabled(const TStackingPortUitForm* picker)
 
 class VlanViewsWindows : public SwitchingWindowTest {
 protected:
-    VlanViewsWindows() { DataFileName = "vlan.dat"; }
+    std::vector<std::string> DataFiles() const override { return {"vlan.dat"}; }
 
     static bool OnceEach(const ui::ListView* list)
     {

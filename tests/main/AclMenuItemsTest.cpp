@@ -7,9 +7,6 @@
 #include "features/acl/IPProfileRuleForm.h"
 #include "features/acl/Ipv6RuleForm.h"
 #include "features/acl/PktContentRuleForm.h"
-// The ACL menu items of the rule and profile windows: enabled, each opens its window with the
-// switch's address in its caption, the handler's global refers to it while it is shown.
-
 #include "features/acl/EgressEthetnetProfileForm.h"
 #include "features/acl/EgressIPv4ProfileForm.h"
 #include "features/acl/EgressIPv6ProfileForm.h"
