@@ -20,6 +20,10 @@
 
 #include "snmp/DeviceState.h"
 
+#include "ui/Button.h"
+#include "ui/Edit.h"
+#include "ui/ListView.h"
+
 #include <functional>
 
 #include "main/MainMenu.h"
@@ -179,6 +183,29 @@ TEST_F(HandlerTest, EgressRuleAndPortGroupItemsOpenTheirWindows)
         }));
         EXPECT_EQ(c.global(), nullptr);
     }
+    EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
+}
+
+// A switch whose unit table holds no row still takes a port group: the ports unit 1 shows for
+// the model count.
+TEST_F(HandlerTest, APortGroupIsAddedWithoutUnitRows)
+{
+    SimSwitch sim(Options("Kb", {"units-empty.dat"}));
+    const auto window = StartOn(sim);
+    ASSERT_NE(UnitListViewRef, nullptr);
+    ASSERT_EQ(UnitListViewRef->Count(), 0);
+    EXPECT_TRUE(RunInModalOf([] { MainForm->RunHandlerNamed("PortGroup1Click"); }, [&](ui::Form* shown) {
+        auto* form = dynamic_cast<TEgressACLPortGroupForm*>(shown);
+        ASSERT_NE(form, nullptr);
+        ASSERT_TRUE(WaitFor([&] { return form->DataComplete == 1; }, 10000));
+        sim.ClearSetJournal();
+        form->ED_PortGroupID->SetText("9");
+        form->NameEdit->SetText("lab");
+        form->PortPicker->PortBoxes[2]->SetChecked(true);
+        Click(form->btnAdd);
+        ASSERT_TRUE(WaitFor([&] { return sim.SetJournal().size() == 1; }, 10000));
+        ASSERT_TRUE(WaitFor([&] { return form->ListView1->Count() == 3; }, 10000));
+    }));
     EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
 }
 
