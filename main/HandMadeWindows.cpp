@@ -1,8 +1,12 @@
 #include "main/HandMadeWindows.h"
 
+#include "features/acl/EgressACLPortGroupForm.h"
 #include "features/acl/EgressEthetnetProfileForm.h"
 #include "features/acl/EgressIPv4ProfileForm.h"
+#include "features/acl/EgressIPv4RuleForm.h"
 #include "features/acl/EgressIPv6ProfileForm.h"
+#include "features/acl/EgressIPv6RuleForm.h"
+#include "features/acl/EgrssEthernetProfileRuleForm.h"
 #include "features/acl/EthernetProfileForm.h"
 #include "features/acl/EthernetProfileRuleForm.h"
 #include "features/acl/IPProfileForm.h"
@@ -85,6 +89,10 @@ void RegisterHandMadeWindows()
     Register<TEgressEthetnetProfileForm>("TEgressEthetnetProfileForm", &EgressEthetnetProfileForm);
     Register<TEgressIPv4ProfileForm>("TEgressIPv4ProfileForm", &EgressIPv4ProfileForm);
     Register<TEgressIPv6ProfileForm>("TEgressIPv6ProfileForm", &EgressIPv6ProfileForm);
+    Register<TEgressACLPortGroupForm>("TEgressACLPortGroupForm", &EgressACLPortGroupForm);
+    Register<TEgressIPv4RuleForm>("TEgressIPv4RuleForm", &EgressIPv4RuleForm);
+    Register<TEgrssEthernetProfileRuleForm>("TEgrssEthernetProfileRuleForm", &EgrssEthernetProfileRuleForm);
+    Register<TEgressIPv6RuleForm>("TEgressIPv6RuleForm", &EgressIPv6RuleForm);
     Register<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm", &IGMPSnoopingStaticGroupForm);
     Register<TMLDSnoopingStaticGroupForm>("TMLDSnoopingStaticGroupForm", &MLDSnoopingStaticGroupForm);
     Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", &UnicastFilterInformationForm);
