@@ -1,5 +1,9 @@
 #include "main/HandMadeWindows.h"
 
+#include "features/acl/CPUFilterEthernetRuleForm.h"
+#include "features/acl/CPUFilterIPRuleForm.h"
+#include "features/acl/CPUFilterIPV6RuleForm.h"
+#include "features/acl/CPUFilterPktCntRuleForm.h"
 #include "features/acl/EgressEthetnetProfileForm.h"
 #include "features/acl/EgressIPv4ProfileForm.h"
 #include "features/acl/EgressIPv6ProfileForm.h"
@@ -80,6 +84,10 @@ void RegisterHandMadeWindows()
     Register<TEgressEthetnetProfileForm>("TEgressEthetnetProfileForm", &EgressEthetnetProfileForm);
     Register<TEgressIPv4ProfileForm>("TEgressIPv4ProfileForm", &EgressIPv4ProfileForm);
     Register<TEgressIPv6ProfileForm>("TEgressIPv6ProfileForm", &EgressIPv6ProfileForm);
+    Register<TCPUFilterIPRuleForm>("TCPUFilterIPRuleForm", &CPUFilterIPRuleForm);
+    Register<TCPUFilterEthernetRuleForm>("TCPUFilterEthernetRuleForm", &CPUFilterEthernetRuleForm);
+    Register<TCPUFilterIPV6RuleForm>("TCPUFilterIPV6RuleForm", &CPUFilterIPV6RuleForm);
+    Register<TCPUFilterPktCntRuleForm>("TCPUFilterPktCntRuleForm", &CPUFilterPktCntRuleForm);
     Register<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm", &IGMPSnoopingStaticGroupForm);
     Register<TMLDSnoopingStaticGroupForm>("TMLDSnoopingStaticGroupForm", &MLDSnoopingStaticGroupForm);
     Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", &UnicastFilterInformationForm);
