@@ -9,6 +9,8 @@
 #include "features/acl/CPUFilterPktCntRuleForm.h"
 #include "features/acl/TextChecks.h"
 
+#include <QPointer>
+
 namespace {
 
 using Pdus = std::vector<std::string>;
@@ -88,6 +90,13 @@ TEST_F(CPUFilterRuleWindows, EthernetEditWritesTypePortsAndAddressesApart)
     w.EthTypeEdit->SetText("0800");
     Click(w.EditButton);
     EXPECT_EQ(Columns(Sets(), EthernetRule), (Pdus{"8.1.1=1", "10.1.1=E000000000000000"}));
+
+    // Nothing checked on an active rule: the main write carries no column and still goes.
+    ClickRow(w.ListView1, 0);
+    Click(w.EditButton);
+    EXPECT_EQ(Columns(Sets(), EthernetRule), (Pdus{"", "10.1.1=E000000000000000"}));
+    EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
+    EXPECT_EQ(Panel0(&w), "");
 
     // Add of the same inputs: one write.
     NewCPURule(w, "3", "1");
@@ -295,6 +304,22 @@ TEST_F(CPUFilterRuleWindows, ADeleteThatCannotBeSentIsReportedInPanel0)
     EXPECT_FALSE(w.DeleteButton->isEnabled());
     for (int i = 0; i < w.Request->Request.VarList.Count(); ++i)
         EXPECT_EQ(w.Request->Request.VarList.Item(i).access & invalid, 0) << i;
+    EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
+}
+
+// Close goes through the frame's closing: the window is freed with its request.
+TEST_F(CPUFilterRuleWindows, CloseFreesTheWindow)
+{
+    StartCPUFilterSwitch();
+    const auto closes = [&](TCPUFilterRuleFrame& w, ui::Button* close) {
+        const QPointer<QWidget> window(&w);
+        Click(close);
+        return WaitFor([&] { return window.isNull(); }, 10000);
+    };
+    auto& ethernet = Open<TCPUFilterEthernetRuleForm>();
+    EXPECT_TRUE(closes(ethernet, ethernet.Button1));
+    auto& pkt = Open<TCPUFilterPktCntRuleForm>();
+    EXPECT_TRUE(closes(pkt, pkt.Button1));
     EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
 }
 
