@@ -2,8 +2,8 @@
 // The CPU interface filter IPv4 rule window: the IPv4 rules the switch applies to the traffic
 // its own CPU receives, keyed by Profile ID (1 to 5) and Access ID, listed, added, changed and
 // deleted. A rule matches on VLAN, IPv4 addresses, DSCP and the fields of its protocol, permits
-// or denies, and applies to the ports chosen. The protocol is the profile's: shown, never
-// written; choosing one only switches the fields it uses.
+// or denies, and applies to the ports chosen. The protocol is read-only on the switch: shown,
+// never written; choosing one only switches the fields it uses.
 
 #include "features/acl/CPUFilterRuleFrame.h"
 

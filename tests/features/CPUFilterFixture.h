@@ -41,7 +41,7 @@ protected:
     static std::string Panel0(QWidget* w) { return w->findChild<ui::StatusBar*>("StatusBar1")->Panel(0)->Text(); }
     static std::string HiddenLine(QWidget* w) { return w->findChild<ui::StatusBar*>("StatusBar1")->SimpleText(); }
 
-    // The instances of the SET PDUs, one text per PDU: its bindings as "sub-id=value".
+    // The SET PDUs, one text per PDU: its bindings under entry as "column.instance=value".
     static std::vector<std::string> Columns(const std::vector<std::vector<std::string>>& pdus, const std::string& entry)
     {
         std::vector<std::string> out;

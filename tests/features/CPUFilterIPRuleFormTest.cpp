@@ -6,8 +6,6 @@
 
 #include "features/acl/CPUFilterIPRuleForm.h"
 
-#include <QApplication>
-
 namespace {
 
 using Pdus = std::vector<std::string>;
