@@ -1,5 +1,9 @@
 #include "main/HandMadeWindows.h"
 
+#include "features/acl/CPUFilterEthernetRuleForm.h"
+#include "features/acl/CPUFilterIPRuleForm.h"
+#include "features/acl/CPUFilterIPV6RuleForm.h"
+#include "features/acl/CPUFilterPktCntRuleForm.h"
 #include "features/acl/EgressACLPortGroupForm.h"
 #include "features/acl/EgressEthetnetProfileForm.h"
 #include "features/acl/EgressIPv4ProfileForm.h"
@@ -12,8 +16,8 @@
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
 #include "features/acl/IPv6ProfileForm.h"
-#include "features/acl/NDSpoofingPreventForm.h"
 #include "features/acl/Ipv6RuleForm.h"
+#include "features/acl/NDSpoofingPreventForm.h"
 #include "features/acl/PktContentProfileForm.h"
 #include "features/acl/PktContentRuleForm.h"
 #include "features/switching/CoSBrandwidthctrlForm.h"
@@ -65,9 +69,9 @@
 #include "features/system/ARPIPV6ControlForm.h"
 #include "features/system/ARPSpoofingPreventMgmtForm.h"
 #include "features/system/IpCtrlForm.h"
+#include "features/system/IpMacBindBlockedForm.h"
 #include "features/system/IPMACBindingForm.h"
 #include "features/system/IPMACBindingIPv6Form.h"
-#include "features/system/IpMacBindBlockedForm.h"
 #include "features/system/IpStaticRouteForm.h"
 
 #include <map>
@@ -93,6 +97,10 @@ void RegisterHandMadeWindows()
     Register<TEgressIPv4RuleForm>("TEgressIPv4RuleForm", &EgressIPv4RuleForm);
     Register<TEgrssEthernetProfileRuleForm>("TEgrssEthernetProfileRuleForm", &EgrssEthernetProfileRuleForm);
     Register<TEgressIPv6RuleForm>("TEgressIPv6RuleForm", &EgressIPv6RuleForm);
+    Register<TCPUFilterIPRuleForm>("TCPUFilterIPRuleForm", &CPUFilterIPRuleForm);
+    Register<TCPUFilterEthernetRuleForm>("TCPUFilterEthernetRuleForm", &CPUFilterEthernetRuleForm);
+    Register<TCPUFilterIPV6RuleForm>("TCPUFilterIPV6RuleForm", &CPUFilterIPV6RuleForm);
+    Register<TCPUFilterPktCntRuleForm>("TCPUFilterPktCntRuleForm", &CPUFilterPktCntRuleForm);
     Register<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm", &IGMPSnoopingStaticGroupForm);
     Register<TMLDSnoopingStaticGroupForm>("TMLDSnoopingStaticGroupForm", &MLDSnoopingStaticGroupForm);
     Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", &UnicastFilterInformationForm);

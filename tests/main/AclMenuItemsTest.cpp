@@ -2,21 +2,25 @@
 // with the switch's address in its caption, the handler's global refers to it while it is shown.
 #include "HandlerFamiliesFixture.h"
 
+#include "features/acl/CPUFilterEthernetRuleForm.h"
+#include "features/acl/CPUFilterIPRuleForm.h"
+#include "features/acl/CPUFilterIPV6RuleForm.h"
+#include "features/acl/CPUFilterPktCntRuleForm.h"
+#include "features/acl/EgressACLPortGroupForm.h"
+#include "features/acl/EgressEthetnetProfileForm.h"
+#include "features/acl/EgressIPv4ProfileForm.h"
+#include "features/acl/EgressIPv4RuleForm.h"
+#include "features/acl/EgressIPv6ProfileForm.h"
+#include "features/acl/EgressIPv6RuleForm.h"
+#include "features/acl/EgrssEthernetProfileRuleForm.h"
+#include "features/acl/EthernetProfileForm.h"
 #include "features/acl/EthernetProfileRuleForm.h"
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
-#include "features/acl/Ipv6RuleForm.h"
-#include "features/acl/PktContentRuleForm.h"
-#include "features/acl/EgressACLPortGroupForm.h"
-#include "features/acl/EgressEthetnetProfileForm.h"
-#include "features/acl/EgressIPv4RuleForm.h"
-#include "features/acl/EgressIPv6RuleForm.h"
-#include "features/acl/EgrssEthernetProfileRuleForm.h"
-#include "features/acl/EgressIPv4ProfileForm.h"
-#include "features/acl/EgressIPv6ProfileForm.h"
-#include "features/acl/EthernetProfileForm.h"
 #include "features/acl/IPv6ProfileForm.h"
+#include "features/acl/Ipv6RuleForm.h"
 #include "features/acl/PktContentProfileForm.h"
+#include "features/acl/PktContentRuleForm.h"
 
 #include "snmp/DeviceState.h"
 
@@ -180,6 +184,41 @@ TEST_F(HandlerTest, EgressRuleAndPortGroupItemsOpenTheirWindows)
             ASSERT_NE(list, nullptr);
             ASSERT_TRUE(WaitFor([&] { return list->Count() == c.rows && !StatusLine(shown).empty(); }, 10000));
             EXPECT_NE(StatusLine(shown).find("Get: Ok!"), std::string::npos) << StatusLine(shown);
+        }));
+        EXPECT_EQ(c.global(), nullptr);
+    }
+    EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
+}
+
+// The CPU interface filter rule windows, owned by the main window, each with its table read
+// before it shows.
+TEST_F(HandlerTest, CPUFilterRuleItemsOpenTheirWindows)
+{
+    SimSwitch sim(Options("Kb", {"cpufilter.dat"}));
+    const auto window = StartOn(sim);
+    struct Case {
+        const char* item;
+        const char* title;
+        std::function<ui::Form*()> global;
+        int rows;
+    };
+    const Case cases[] = {
+        {"IPRuleCPUFilter1", "IPv4 Rule (CPU Interface Filtering)", GlobalOf(CPUFilterIPRuleForm), 3},
+        {"EthernetRuleCPUFilter1", "Ethernet Rule (CPU Interface Filtering)", GlobalOf(CPUFilterEthernetRuleForm), 3},
+        {"IPv6RuleCPUFilter1", "IPv6 Rule (CPU Interface Filtering)", GlobalOf(CPUFilterIPV6RuleForm), 3},
+        {"PacketContentRuleCPUFilter1", "Packet Content Rule (CPU Interface Filtering)",
+         GlobalOf(CPUFilterPktCntRuleForm), 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item);
+        EXPECT_TRUE(MainForm->Menu().Item(c.item)->isEnabled());
+        EXPECT_TRUE(MainForm->Menu().Reachable(c.item));
+        EXPECT_TRUE(RunInModalOf([&] { ClickMenuItem(MainForm, c.item); }, [&](ui::Form* shown) {
+            EXPECT_NE(dynamic_cast<TCPUFilterRuleFrame*>(shown), nullptr);
+            EXPECT_EQ(shown->Caption(), std::string(c.title) + ": " + sim.Address());
+            EXPECT_EQ(c.global(), shown);
+            EXPECT_EQ(shown->parentWidget(), MainForm);
+            EXPECT_EQ(shown->findChild<ui::ListView*>("ListView1")->Count(), c.rows);
         }));
         EXPECT_EQ(c.global(), nullptr);
     }
