@@ -1,8 +1,8 @@
 #pragma once
-// The IP list windows against a simulated Sorvane-Kb switch serving
-// tests/support/data/iplists.dat, one switch per test: a window opened modally as its menu
-// handler opens it, a script run inside it and inside the dialogs it opens, and what the switch
-// received.
+// The IP and system list windows against a simulated Sorvane-Kb switch serving
+// tests/support/data/iplists.dat (or the files a suite names), one switch per test: a window
+// opened modally as its menu handler opens it, a script run inside it and inside the dialogs it
+// opens, and what the switch received.
 
 #include "../snmp/RequestFixture.h"
 
@@ -36,7 +36,10 @@ protected:
     void SetUp() override
     {
         FormTest::SetUp();
-        sim = std::make_unique<SimSwitch>(SimSwitchOptions{"Kb", {"--data", SimSwitch::DataFile("iplists.dat")}});
+        SimSwitchOptions options{"Kb", {}};
+        for (const std::string& file : DataFiles())
+            options.extraArgs.insert(options.extraArgs.end(), {"--data", SimSwitch::DataFile(file)});
+        sim = std::make_unique<SimSwitch>(options);
         savedDevice_ = DefaultDevice;
         savedSecurity_ = DefaultSecurity;
         savedTimeout_ = DefaultTimeout;
@@ -46,6 +49,9 @@ protected:
         ModelNameText = "Sorvane-Kb";
         UnitCount = 1;
     }
+    // The switch's data files beside the model's.
+    virtual std::vector<std::string> DataFiles() const { return {"iplists.dat"}; }
+
     void TearDown() override
     {
         DefaultDevice = savedDevice_;
@@ -128,6 +134,12 @@ protected:
 
     // The SET PDUs since the last call, as "OID=value" texts.
     std::vector<std::vector<std::string>> Sets() { return sim->TakeSetJournal(); }
+    // The same once count PDUs are there (a write the window does not wait for), at most 5 s.
+    std::vector<std::vector<std::string>> SetsOnceThere(std::size_t count)
+    {
+        WaitFor([&] { return sim->SetJournal().size() >= count; }, 5000);
+        return Sets();
+    }
 
     // A figure of the agent's request counts ("getNext", "set" ...).
     int Stat(const std::string& name)
