@@ -14,6 +14,8 @@
 #include "support/SimSwitch.h"
 
 #include "ui/Button.h"
+#include "ui/ComboBox.h"
+#include "ui/Events.h"
 #include "ui/Guard.h"
 #include "ui/ListView.h"
 
@@ -147,6 +149,15 @@ protected:
         const std::string stats = sim->Control("stats");
         const std::size_t at = stats.find(name + "=");
         return at == std::string::npos ? -1 : std::stoi(stats.substr(at + name.size() + 1));
+    }
+
+    // Picks the entry as a user does: its change handler runs.
+    static void Choose(ui::ComboBox* combo, const std::string& text)
+    {
+        const int index = combo->IndexOf(text);
+        ASSERT_GE(index, 0) << text;
+        combo->SetItemIndex(index);
+        ui::Fire(combo->OnChange, static_cast<QObject*>(combo));
     }
 
     // The first column of every row.
