@@ -58,8 +58,14 @@
 #include "features/switching/VlanStaticForm.h"
 #include "features/switching/VoiceVLANGlobalForm.h"
 #include "features/system/ARPIPV6ControlForm.h"
+#include "features/system/DHCPRelayVLANControlUnitForm.h"
+#include "features/system/DNSCtrlForm.h"
 #include "features/system/IpCtrlForm.h"
 #include "features/system/IpStaticRouteForm.h"
+#include "features/system/Ipv6StaticRouteForm.h"
+#include "features/system/LogSaveControlForm.h"
+#include "features/system/MultipleConfigControlForm.h"
+#include "features/system/SystemLogHostForm.h"
 
 #include <map>
 
@@ -109,6 +115,12 @@ void RegisterHandMadeWindows()
     Register<TIpStaticRouteForm>("TIpStaticRouteForm", &IpStaticRouteForm);
     Register<TIpCtrlForm>("TIpCtrlForm", &IpCtrlForm);
     Register<TARPIPV6ControlForm>("TARPIPV6ControlForm", &ARPIPV6ControlForm);
+    Register<TIpv6StaticRouteForm>("TIpv6StaticRouteForm", &Ipv6StaticRouteForm);
+    Register<TDNSCtrlForm>("TDNSCtrlForm", &DNSCtrlForm);
+    Register<TDHCPRelayVLANControlUnitForm>("TDHCPRelayVLANControlUnitForm", &DHCPRelayVLANControlUnitForm);
+    Register<TSystemLogHostForm>("TSystemLogHostForm", &SystemLogHostForm);
+    Register<TLogSaveControlForm>("TLogSaveControlForm", &LogSaveControlForm);
+    Register<TMultipleConfigControlForm>("TMultipleConfigControlForm", &MultipleConfigControlForm);
     Register<TVlanStaticForm>("TVlanStaticForm", &VlanStaticForm);
     Register<TVLanCurrentTableForm>("TVLanCurrentTableForm", &VLanCurrentTableForm);
     Register<TTpGroupDestinationForwardedForm>("TTpGroupDestinationForwardedForm", &TpGroupDestinationForwardedForm);
