@@ -88,7 +88,9 @@ void TSystemLogHostForm::AddButtonClick(QObject*)
         return;
     // No busy test here: the dialog's Set has one.
     OpenDialog(*::LogHostEditForm, AddMode, "System Log Server Table: " + DeviceIPText + " (Add)");
-    RowButtons(false);
+    // Edit and Delete follow the selection, which the Add keeps: a click on the row that is
+    // still selected would not turn them on again.
+    RowButtons(ListView1->Selected() != nullptr);
 }
 
 void TSystemLogHostForm::EditButtonClick(QObject*)
