@@ -14,6 +14,7 @@
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"
 #include "ui/Label.h"
+#include "ui/StatusBar.h"
 
 #include <cstdio>
 
@@ -238,6 +239,36 @@ TEST_F(DHCPRelayVLANControlWindow, DeleteAsksThenDestroysTheSelectedServer)
         EXPECT_TRUE(w.AddButton->isEnabled());
         EXPECT_EQ(w.StaticText1->Caption(), "1");
     });
+}
+
+// A write of Add or Edit that cannot go out (here: no address to send to) says why in the status
+// line rather than pass for one that went out; every column is written again later.
+TEST_F(DHCPRelayVLANControlWindow, AWriteThatCannotGoOutSaysWhy)
+{
+    InWindow<Window>([&](Window& w) {
+        ASSERT_TRUE(WaitFor([&] { return Listed(w, 2); }));
+        const std::string address = w.Request->Request.Device.Address;
+        for (const bool add : {false, true}) {
+            SCOPED_TRACE(add ? "Add" : "Edit");
+            w.StatusBar1->Panel(0)->SetText("");
+            if (add) {
+                ClickRow(w.ListView1, -1);
+                TypeInto(w.IPAddressEdit, "10.1.1.4");
+            } else {
+                ClickRow(w.ListView1, 0);
+                Click(w.cbxVlanRange1);
+            }
+            w.Request->Request.Device.Address = "";
+            Click(add ? w.AddButton : w.EditButton);
+            w.Request->Request.Device.Address = address;
+            EXPECT_FALSE(StatusLine(&w).empty());
+            EXPECT_EQ(StatusLine(&w).find("Ok!"), std::string::npos) << StatusLine(&w);
+            EXPECT_TRUE(AllWritable(w));
+            EXPECT_FALSE(w.EditButton->isEnabled());
+        }
+    });
+    EXPECT_TRUE(Sets().empty());
+    EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
 }
 
 TEST_F(DHCPRelayVLANControlWindow, TwoQuickRefreshesListEveryServerOnce)
