@@ -68,11 +68,17 @@
 #include "features/switching/VoiceVLANGlobalForm.h"
 #include "features/system/ARPIPV6ControlForm.h"
 #include "features/system/ARPSpoofingPreventMgmtForm.h"
+#include "features/system/DHCPRelayVLANControlUnitForm.h"
+#include "features/system/DNSCtrlForm.h"
 #include "features/system/IpCtrlForm.h"
 #include "features/system/IpMacBindBlockedForm.h"
 #include "features/system/IPMACBindingForm.h"
 #include "features/system/IPMACBindingIPv6Form.h"
 #include "features/system/IpStaticRouteForm.h"
+#include "features/system/Ipv6StaticRouteForm.h"
+#include "features/system/LogSaveControlForm.h"
+#include "features/system/MultipleConfigControlForm.h"
+#include "features/system/SystemLogHostForm.h"
 
 #include <map>
 
@@ -135,6 +141,12 @@ void RegisterHandMadeWindows()
     Register<TIpMacBindBlockedForm>("TIpMacBindBlockedForm", &IpMacBindBlockedForm);
     Register<TARPSpoofingPreventMgmtForm>("TARPSpoofingPreventMgmtForm", &ARPSpoofingPreventMgmtForm);
     Register<TNDSpoofingPreventForm>("TNDSpoofingPreventForm", &NDSpoofingPreventForm);
+    Register<TIpv6StaticRouteForm>("TIpv6StaticRouteForm", &Ipv6StaticRouteForm);
+    Register<TDNSCtrlForm>("TDNSCtrlForm", &DNSCtrlForm);
+    Register<TDHCPRelayVLANControlUnitForm>("TDHCPRelayVLANControlUnitForm", &DHCPRelayVLANControlUnitForm);
+    Register<TSystemLogHostForm>("TSystemLogHostForm", &SystemLogHostForm);
+    Register<TLogSaveControlForm>("TLogSaveControlForm", &LogSaveControlForm);
+    Register<TMultipleConfigControlForm>("TMultipleConfigControlForm", &MultipleConfigControlForm);
     Register<TVlanStaticForm>("TVlanStaticForm", &VlanStaticForm);
     Register<TVLanCurrentTableForm>("TVLanCurrentTableForm", &VLanCurrentTableForm);
     Register<TTpGroupDestinationForwardedForm>("TTpGroupDestinationForwardedForm", &TpGroupDestinationForwardedForm);
