@@ -192,8 +192,9 @@ TEST_F(SMTPControlWindow, TheServerAddressIsRequiredAndChecked)
                 EXPECT_EQ(MessageBoxTexts(), (std::vector<std::string>{c.message}));
                 EXPECT_TRUE(w.Ed_SourceAddress->hasFocus());
             }
-            if (c.sent && c.ticked && !sets.empty())
+            if (c.sent && c.ticked && !sets.empty()) {
                 EXPECT_EQ(sets[0][0], Smtp + ".1.2.0=10.1.1.9");
+            }
             ASSERT_TRUE(WaitFor([&] { return Quiet(w.Request.get()); }));
         });
     }

@@ -62,8 +62,9 @@ TEST_F(HandlerTest, TimeSMTPAndInformationItemsOpenTheirWindows)
         const bool opened = RunInModalOf([&] { MainForm->RunHandlerNamed(handler); }, [&](ui::Form* shown) {
             EXPECT_TRUE(c.isWindow(shown));
             EXPECT_EQ(shown->Caption(), c.caption);
-            if (c.global)
+            if (c.global) {
                 EXPECT_EQ(c.global(), shown);
+            }
             EXPECT_EQ(shown->parentWidget() == MainForm, c.ownedByMainWindow);
             // The windows that read have read: their status line says so.
             if (auto* window = dynamic_cast<WindowLifecycle*>(shown)) {
@@ -74,8 +75,9 @@ TEST_F(HandlerTest, TimeSMTPAndInformationItemsOpenTheirWindows)
             }
         });
         EXPECT_TRUE(opened);
-        if (c.global)
+        if (c.global) {
             EXPECT_EQ(c.global(), nullptr);
+        }
     }
     EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
 }
