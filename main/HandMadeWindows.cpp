@@ -8,6 +8,7 @@
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
 #include "features/acl/IPv6ProfileForm.h"
+#include "features/acl/NDSpoofingPreventForm.h"
 #include "features/acl/Ipv6RuleForm.h"
 #include "features/acl/PktContentProfileForm.h"
 #include "features/acl/PktContentRuleForm.h"
@@ -58,7 +59,11 @@
 #include "features/switching/VlanStaticForm.h"
 #include "features/switching/VoiceVLANGlobalForm.h"
 #include "features/system/ARPIPV6ControlForm.h"
+#include "features/system/ARPSpoofingPreventMgmtForm.h"
 #include "features/system/IpCtrlForm.h"
+#include "features/system/IPMACBindingForm.h"
+#include "features/system/IPMACBindingIPv6Form.h"
+#include "features/system/IpMacBindBlockedForm.h"
 #include "features/system/IpStaticRouteForm.h"
 
 #include <map>
@@ -109,6 +114,11 @@ void RegisterHandMadeWindows()
     Register<TIpStaticRouteForm>("TIpStaticRouteForm", &IpStaticRouteForm);
     Register<TIpCtrlForm>("TIpCtrlForm", &IpCtrlForm);
     Register<TARPIPV6ControlForm>("TARPIPV6ControlForm", &ARPIPV6ControlForm);
+    Register<TIPMACBindingForm>("TIPMACBindingForm", &IPMACBindingForm);
+    Register<TIPMACBindingIPv6Form>("TIPMACBindingIPv6Form", &IPMACBindingIPv6Form);
+    Register<TIpMacBindBlockedForm>("TIpMacBindBlockedForm", &IpMacBindBlockedForm);
+    Register<TARPSpoofingPreventMgmtForm>("TARPSpoofingPreventMgmtForm", &ARPSpoofingPreventMgmtForm);
+    Register<TNDSpoofingPreventForm>("TNDSpoofingPreventForm", &NDSpoofingPreventForm);
     Register<TVlanStaticForm>("TVlanStaticForm", &VlanStaticForm);
     Register<TVLanCurrentTableForm>("TVLanCurrentTableForm", &VLanCurrentTableForm);
     Register<TTpGroupDestinationForwardedForm>("TTpGroupDestinationForwardedForm", &TpGroupDestinationForwardedForm);
