@@ -90,6 +90,7 @@ bool WindowLifecycle::WriteAndWait(MvSNMPRequest2Controls& request, const std::f
 {
     DataComplete = 0;
     writeAccepted_ = false;
+    writeAnswered_ = false;
     const bool sent = Write(request);
     if (afterSend)
         afterSend();
@@ -97,7 +98,8 @@ bool WindowLifecycle::WriteAndWait(MvSNMPRequest2Controls& request, const std::f
         // The answer, or a time-out of every attempt, comes within the request's own bound.
         const int boundMs = (request.Request.Retries + 1) * request.Request.Timeout * 10 + 1000;
         ui::WaitUntil(
-            [this] { return DataComplete != 0; },
+            // A read under way (a window without DataComplete may write during one) need not end.
+            [this] { return writeAnswered_ || DataComplete != 0; },
             [] {
                 SNMPProcessPendingEvents();
                 QThread::msleep(WaitTurnMs);
@@ -144,6 +146,7 @@ void WindowLifecycle::OnEndSet(MvSNMPRequest2Controls* sender, const MvSNMPError
         }
     } idle{DataComplete, sender};
     writeAccepted_ = result.Code == 0;
+    writeAnswered_ = true;
     sender->ReportSetResult(result);
 }
 

@@ -120,9 +120,9 @@ public:
     // A write of the row: the active flag set, then Set (refresh after set as given; collecting
     // the values from the controls). Returns Set's result.
     bool Write(MvSNMPRequest2Controls& request, bool refreshAfterSet = false);
-    // The write, waited for: DataComplete 0, the write, then messages dispatched until OnEndSet
-    // (or Stop) made the window idle, the write was not sent, or (retries + 1) x time-out + 1 s
-    // passed. The window is idle afterwards unless the write is still outstanding. The request
+    // The write, waited for: DataComplete 0, the write, then messages dispatched until its answer
+    // reached OnEndSet, Stop made the window idle, the write was not sent, or (retries + 1) x
+    // time-out + 1 s passed (a read of the request still under way goes on meanwhile). The window is idle afterwards unless the write is still outstanding. The request
     // must be attached with endSet. afterSend, when given, runs once the write has been handed
     // to the request (sent or not), before the wait: a window that clears its editors then.
     // True when the switch accepted the write.
@@ -216,5 +216,6 @@ private:
     WindowVariants variants_;
     std::vector<QPointer<TStackingPortUitForm>> pickers_;
     bool writeAccepted_ = false;                 // what the last OnEndSet was told
+    bool writeAnswered_ = false;                 // OnEndSet ran since the write waited for went out
     MvSNMPRequest2Controls* logLine_ = nullptr; // the request attached last, until it is freed
 };

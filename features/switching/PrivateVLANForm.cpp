@@ -55,6 +55,8 @@ void TPrivateVLANForm::FormCreate(QObject*)
     ShowRowCount(txtCount, lvData);
     // The port lists belong to an existing VLAN: the pickers open with one selected.
     EnablePickers(false);
+    // Delete, like Edit, waits for a row to be selected.
+    btnDel->setEnabled(false);
 }
 
 void TPrivateVLANForm::EnablePickers(bool enabled)
@@ -160,7 +162,8 @@ void TPrivateVLANForm::btnSetClick(QObject*)
 
 void TPrivateVLANForm::btnEditClick(QObject*)
 {
-    if (!Request)
+    // The selected row alone: without one the IDs in the editors are those typed for an Add.
+    if (!Request || lvData->Selected() == nullptr)
         return;
     try {
         cbbRowState->SetItemIndex(ActiveIndex);
@@ -173,7 +176,8 @@ void TPrivateVLANForm::btnEditClick(QObject*)
 
 void TPrivateVLANForm::btnDelClick(QObject*)
 {
-    if (!Request)
+    // The selected row alone: without one the IDs in the editors are those typed for an Add.
+    if (!Request || lvData->Selected() == nullptr)
         return;
     try {
         cbbRowState->SetItemIndex(DestroyIndex);

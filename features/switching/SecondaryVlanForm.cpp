@@ -50,6 +50,8 @@ void TSecondaryVlanForm::FormCreate(QObject*)
         Read(*Request);
     });
     ShowRowCount(txtCount, lvData);
+    // Delete, like Edit, waits for a row to be selected.
+    btnDel->setEnabled(false);
 }
 
 void TSecondaryVlanForm::ResetInputs()
@@ -137,7 +139,8 @@ void TSecondaryVlanForm::btnSetClick(QObject*)
 
 void TSecondaryVlanForm::btnEditClick(QObject*)
 {
-    if (!Request)
+    // The selected row alone: without one the IDs in the editors are those typed for an Add.
+    if (!Request || lvData->Selected() == nullptr)
         return;
     try {
         cbbRowStates->SetItemIndex(ActiveIndex);
@@ -152,7 +155,8 @@ void TSecondaryVlanForm::btnEditClick(QObject*)
 
 void TSecondaryVlanForm::btnDelClick(QObject*)
 {
-    if (!Request)
+    // The selected row alone: without one the IDs in the editors are those typed for an Add.
+    if (!Request || lvData->Selected() == nullptr)
         return;
     try {
         cbbRowStates->SetItemIndex(DestroyIndex);

@@ -265,4 +265,22 @@ TEST_F(IpCtrlWindow, StopEndsAReadAndTheWindowCloses)
     });
 }
 
+// A switch of no known model: the window opens empty, binds and reads nothing, offers nothing to
+// add, edit or delete, says why, and closes.
+TEST_F(IpCtrlWindow, AnUnknownModelOpensEmptyAndCloses)
+{
+    ModuleOIDText = "1.3.6.1.4.1.171.10.113.1.1";
+    InWindow<Window>([&](Window& w) {
+        EXPECT_EQ(w.Request, nullptr);
+        EXPECT_EQ(w.DataComplete, 1);
+        EXPECT_EQ(w.ListView1->Count(), 0);
+        EXPECT_EQ(StatusLine(&w), "The switch's model has no IP interface table.");
+        for (ui::Button* button : {w.btnRefresh, w.btnAdd, w.btnEdit, w.btnDel, w.btnStop})
+            EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
+        EXPECT_TRUE(CloseAndAnswer(w));
+    });
+    EXPECT_EQ(Stat("getnext"), 0);
+    EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
+}
+
 } // namespace

@@ -10,6 +10,7 @@
 #include "ui/ComboBox.h"
 #include "ui/Control.h"
 #include "ui/Edit.h"
+#include "ui/Guard.h"
 #include "ui/Label.h"
 
 #include <set>
@@ -147,6 +148,38 @@ TEST_F(PrivateVlanWindows, SecondaryVlansAreAddedChangedAndDeleted)
         ASSERT_TRUE(WaitFor([&] { return Quiet(w.Request.get()) && list->Count() == 2; }));
         EXPECT_EQ(Sets(), (Table{{SecondaryEntry + ".4.100.103=6"}}));
         EXPECT_EQ(w.Request->Request.VarList.Item(TSecondaryVlanForm::PortsItem).access, readwrite);
+    });
+    EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
+}
+
+// Delete and Edit address the selected row alone: without one (at opening, or after a click
+// beside the rows) the IDs typed for an Add name a VLAN the user never chose, and nothing is sent.
+TEST_F(PrivateVlanWindows, DeleteAndEditWriteNothingWithoutASelectedRow)
+{
+    InWindow<TPrivateVLANForm>([&](TPrivateVLANForm& w) {
+        ASSERT_TRUE(WaitFor([&] { return Quiet(w.Request.get()) && w.lvData->Count() == 1; }));
+        EXPECT_FALSE(w.btnDel->isEnabled());
+        Retype(w.edtVID, "100");
+        Retype(w.edtVLAN, "pv100");
+        ui::RunGuarded([&] { w.btnDelClick(nullptr); });
+        ui::RunGuarded([&] { w.btnEditClick(nullptr); });
+        EXPECT_TRUE(Sets().empty());
+        ASSERT_TRUE(WaitFor([&] { return Quiet(w.Request.get()); }));
+        EXPECT_EQ(Captions(w.lvData), std::vector<std::string>{"100"});
+    });
+    InWindow<TSecondaryVlanForm>([&](TSecondaryVlanForm& w) {
+        ASSERT_TRUE(WaitFor([&] { return Quiet(w.Request.get()) && w.lvData->Count() == 2; }));
+        EXPECT_FALSE(w.btnDel->isEnabled());
+        ClickRow(w.lvData, 0);
+        ClickRow(w.lvData, -1);
+        Retype(w.edtPrivateVID, "100");
+        Retype(w.edtSecondVID, "101");
+        w.cbbVLANType->SetItemIndex(1);
+        ui::RunGuarded([&] { w.btnDelClick(nullptr); });
+        ui::RunGuarded([&] { w.btnEditClick(nullptr); });
+        EXPECT_TRUE(Sets().empty());
+        ASSERT_TRUE(WaitFor([&] { return Quiet(w.Request.get()); }));
+        EXPECT_EQ(w.lvData->Count(), 2);
     });
     EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
 }

@@ -368,6 +368,29 @@ TEST_F(WindowLifecycleTest, WriteAndWaitReadsNothing)
     EXPECT_EQ(sim->TakeSetJournal().size(), 3u);
 }
 
+// A window without DataComplete may write while its read runs: the wait ends with the write's
+// answer, not with the read nor at the bound.
+TEST_F(WindowLifecycleTest, WriteAndWaitDuringARead)
+{
+    TTestWindow& w = Open({.LogOnly = true});
+    w.Create(*sim);
+    ASSERT_TRUE(WaitFor([&] { return !WindowLifecycle::Running(w.Request.get()) && w.List->Count() == 3; }));
+    w.Request->Request.Timeout = 1000; // a bound of 21 s
+    sim->Control("delay 300");
+    w.Read(*w.Request);
+    // The first row is in, the others are on their way.
+    ASSERT_TRUE(WaitFor([&] { return w.List->Count() == 1; }));
+    w.List->SetItemIndex(0);
+    w.StatusCombo->SetItemIndex(0);
+    w.NumberEdit->SetText("502");
+    EXPECT_TRUE(w.WriteAndWait(*w.Request));
+    EXPECT_TRUE(w.Request->ReadOutstanding()) << "the wait outlasted the write's answer";
+    ASSERT_TRUE(WaitFor([&] { return !WindowLifecycle::Running(w.Request.get()); }, 10000));
+    EXPECT_EQ(w.List->Count(), 3);
+    EXPECT_EQ(sim->TakeSetJournal().size(), 1u);
+    EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
+}
+
 // Stopping a read and waiting until the request is idle: the walk ends at its next answer, the
 // wait ends within its bound and says whether the request went idle.
 TEST_F(WindowLifecycleTest, StopTheReadAndWaitUntilIdle)
