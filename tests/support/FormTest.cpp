@@ -1,10 +1,12 @@
 #include "FormTest.h"
 
 #include "ui/Beep.h"
+#include "ui/Guard.h"
 #include "ui/Handling.h"
 #include "ui/MessageLoop.h"
 #include "ui/StatusBar.h"
 #include "ui/Text.h"
+#include "ui/Timer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -172,6 +174,16 @@ std::string FormTest::StatusLine(QWidget* form)
     if (bar->PanelCount() > 0 && !bar->SimplePanel())
         return bar->Panel(0)->Text();
     return bar->SimpleText();
+}
+
+void FormTest::FireTimer(QWidget* form, const std::string& name)
+{
+    auto* timer = dynamic_cast<ui::Timer*>(FindObject(form, name));
+    if (timer == nullptr) {
+        ADD_FAILURE() << "no timer " << name;
+        return;
+    }
+    ui::RunGuarded([timer] { ui::Fire(timer->OnTimer, static_cast<QObject*>(timer)); });
 }
 
 void FormTest::ClickMenuItem(QWidget* form, const std::string& name)
