@@ -1,21 +1,65 @@
 #include "main/HandMadeWindows.h"
 
+#include "features/acl/EgressEthetnetProfileForm.h"
+#include "features/acl/EgressIPv4ProfileForm.h"
+#include "features/acl/EgressIPv6ProfileForm.h"
+#include "features/acl/EthernetProfileForm.h"
+#include "features/acl/EthernetProfileRuleForm.h"
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
+#include "features/acl/IPv6ProfileForm.h"
+#include "features/acl/Ipv6RuleForm.h"
+#include "features/acl/PktContentProfileForm.h"
+#include "features/acl/PktContentRuleForm.h"
+#include "features/switching/CoSBrandwidthctrlForm.h"
 #include "features/switching/EEEStateFormUnit.h"
+#include "features/switching/GARPForm.h"
+#include "features/switching/IGMPMulticastVlanForm.h"
 #include "features/switching/IGMPRouterPortsForm.h"
+#include "features/switching/IGMPSnoopingDataDrivenLearingGroupForm.h"
+#include "features/switching/IGMPSnoopingForwardingForm.h"
+#include "features/switching/IGMPSnoopingGroupForm.h"
+#include "features/switching/IGMPSnoopingProxyUpstreamInterfaceForm.h"
 #include "features/switching/IGMPSnoopingStaticGroupForm.h"
 #include "features/switching/LLDP_Management_Address.h"
+#include "features/switching/LLDPConfigProtocolForm.h"
+#include "features/switching/LLDPConfigProtocolVLANForm.h"
+#include "features/switching/LLDPConfigVLANNameForm.h"
+#include "features/switching/LLDPDot3LinkAggForm.h"
+#include "features/switching/LLDPDot3PortConfigForm.h"
+#include "features/switching/LLDPLocSysDataForm.h"
+#include "features/switching/LLDPPortConfigForm.h"
+#include "features/switching/LLDPRemoteForm.h"
+#include "features/switching/McastProxyGroupForm.h"
+#include "features/switching/mldMulticastVlanForm.h"
 #include "features/switching/MLDRouterProtsForm.h"
+#include "features/switching/MLDSnoopingDataDrivenLearingGroupForm.h"
+#include "features/switching/MLDSnoopingForwardingTableForm.h"
+#include "features/switching/MLDSnoopingGroupForm.h"
+#include "features/switching/MLDSnoopingProxyUpstreamInterfaceForm.h"
 #include "features/switching/MLDSnoopingStaticGroupForm.h"
 #include "features/switching/MSTPPortStateForm.h"
+#include "features/switching/MSTPVLANUnitForm.h"
 #include "features/switching/MulticastFilterInformationForm.h"
+#include "features/switching/MulticastForwardingInformationForm.h"
 #include "features/switching/PortMirrorForm.h"
 #include "features/switching/PortTrunkForm.h"
+#include "features/switching/PrivateVLANForm.h"
+#include "features/switching/ProtocolVLANGroupForm.h"
 #include "features/switching/RSPANForm.h"
+#include "features/switching/SecondaryVlanForm.h"
+#include "features/switching/SpanningTreeAlgorithmForm.h"
+#include "features/switching/STP_Info.h"
+#include "features/switching/TpGroupDestinationForwardedForm.h"
 #include "features/switching/TrafficSegmentationForm.h"
 #include "features/switching/UnicastFilterInformationForm.h"
+#include "features/switching/VLanCurrentTableForm.h"
+#include "features/switching/VLanPortInfomationForm.h"
+#include "features/switching/VlanStaticForm.h"
 #include "features/switching/VoiceVLANGlobalForm.h"
+#include "features/system/ARPIPV6ControlForm.h"
+#include "features/system/IpCtrlForm.h"
+#include "features/system/IpStaticRouteForm.h"
 
 #include <map>
 
@@ -26,7 +70,16 @@ namespace {
 void RegisterHandMadeWindows()
 {
     Register<TIPProfileRuleForm>("TIPProfileRuleForm", &IPProfileRuleForm);
+    Register<TEthernetProfileRuleForm>("TEthernetProfileRuleForm", &EthernetProfileRuleForm);
+    Register<TIpv6RuleForm>("TIpv6RuleForm", &Ipv6RuleForm);
+    Register<TPktContentRuleForm>("TPktContentRuleForm", &PktContentRuleForm);
     Register<TIPProfileForm>("TIPProfileForm", &IPProfileForm);
+    Register<TEthernetProfileForm>("TEthernetProfileForm", &EthernetProfileForm);
+    Register<TIPv6ProfileForm>("TIPv6ProfileForm", &IPv6ProfileForm);
+    Register<TPktContentProfileForm>("TPktContentProfileForm", &PktContentProfileForm);
+    Register<TEgressEthetnetProfileForm>("TEgressEthetnetProfileForm", &EgressEthetnetProfileForm);
+    Register<TEgressIPv4ProfileForm>("TEgressIPv4ProfileForm", &EgressIPv4ProfileForm);
+    Register<TEgressIPv6ProfileForm>("TEgressIPv6ProfileForm", &EgressIPv6ProfileForm);
     Register<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm", &IGMPSnoopingStaticGroupForm);
     Register<TMLDSnoopingStaticGroupForm>("TMLDSnoopingStaticGroupForm", &MLDSnoopingStaticGroupForm);
     Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", &UnicastFilterInformationForm);
@@ -35,12 +88,52 @@ void RegisterHandMadeWindows()
     Register<TMLDRouterProtsForm>("TMLDRouterProtsForm", &MLDRouterProtsForm);
     Register<TLLDP_Management_Address>("TLLDP_Management_Address", &LLDP_Management_Address);
     Register<TMSTPPortStateForm>("TMSTPPortStateForm", &MSTPPortStateForm);
+    Register<TSTP_Info>("TSTP_Info", &STP_Info);
+    Register<TSpanningTreeAlgorithmForm>("TSpanningTreeAlgorithmForm", &SpanningTreeAlgorithmForm);
+    Register<TMSTPVLANUnitForm>("TMSTPVLANUnitForm", &MSTPVLANUnitForm);
+    Register<TCoSBrandwidthctrlForm>("TCoSBrandwidthctrlForm", &CoSBrandwidthctrlForm);
     Register<TPortMirrorForm>("TPortMirrorForm");
     Register<TPortTrunkForm>("TPortTrunkForm");
     Register<TTrafficSegmentationForm>("TTrafficSegmentationForm");
     Register<TRSPANForm>("TRSPANForm", &RSPANForm);
     Register<TVoiceVLANGlobalForm>("TVoiceVLANGlobalForm", &VoiceVLANGlobalForm);
     Register<TEEEStateFormUnit>("TEEEStateFormUnit", &EEEStateFormUnit);
+    Register<TLLDPPortConfigForm>("TLLDPPortConfigForm", &LLDPPortConfigForm);
+    Register<TLLDPDot3PortConfigForm>("TLLDPDot3PortConfigForm", &LLDPDot3PortConfigForm);
+    Register<TLLDPConfigProtocolForm>("TLLDPConfigProtocolForm", &LLDPConfigProtocolForm);
+    Register<TLLDPConfigProtocolVLANForm>("TLLDPConfigProtocolVLANForm", &LLDPConfigProtocolVLANForm);
+    Register<TLLDPConfigVLANNameForm>("TLLDPConfigVLANNameForm", &LLDPConfigVLANNameForm);
+    Register<TLLDPLocSysDataForm>("TLLDPLocSysDataForm", &LLDPLocSysDataForm);
+    Register<TLLDPRemoteForm>("TLLDPRemoteForm", &LLDPRemoteForm);
+    Register<TLLDPDot3LinkAggForm>("TLLDPDot3LinkAggForm", &LLDPDot3LinkAggForm);
+    Register<TIpStaticRouteForm>("TIpStaticRouteForm", &IpStaticRouteForm);
+    Register<TIpCtrlForm>("TIpCtrlForm", &IpCtrlForm);
+    Register<TARPIPV6ControlForm>("TARPIPV6ControlForm", &ARPIPV6ControlForm);
+    Register<TVlanStaticForm>("TVlanStaticForm", &VlanStaticForm);
+    Register<TVLanCurrentTableForm>("TVLanCurrentTableForm", &VLanCurrentTableForm);
+    Register<TTpGroupDestinationForwardedForm>("TTpGroupDestinationForwardedForm", &TpGroupDestinationForwardedForm);
+    Register<TMulticastForwardingInformationForm>("TMulticastForwardingInformationForm",
+                                                  &MulticastForwardingInformationForm);
+    Register<TVLanPortInfomationForm>("TVLanPortInfomationForm", &VLanPortInfomationForm);
+    Register<TGARPForm>("TGARPForm", &GARPForm);
+    Register<TProtocolVLANGroupForm>("TProtocolVLANGroupForm", &ProtocolVLANGroupForm);
+    Register<TPrivateVLANForm>("TPrivateVLANForm", &PrivateVLANForm);
+    Register<TSecondaryVlanForm>("TSecondaryVlanForm", &SecondaryVlanForm);
+    Register<TIGMPMulticastVlanForm>("TIGMPMulticastVlanForm", &IGMPMulticastVlanForm);
+    Register<TmldMulticastVlanForm>("TmldMulticastVlanForm", &mldMulticastVlanForm);
+    Register<TIGMPSnoopingDataDrivenLearingGroupForm>("TIGMPSnoopingDataDrivenLearingGroupForm",
+                                                      &IGMPSnoopingDataDrivenLearingGroupForm);
+    Register<TMLDSnoopingDataDrivenLearingGroupForm>("TMLDSnoopingDataDrivenLearingGroupForm",
+                                                     &MLDSnoopingDataDrivenLearingGroupForm);
+    Register<TIGMPSnoopingForwardingForm>("TIGMPSnoopingForwardingForm", &IGMPSnoopingForwardingForm);
+    Register<TMLDSnoopingForwardingTableForm>("TMLDSnoopingForwardingTableForm", &MLDSnoopingForwardingTableForm);
+    Register<TIGMPSnoopingGroupForm>("TIGMPSnoopingGroupForm", &IGMPSnoopingGroupForm);
+    Register<TMLDSnoopingGroupForm>("TMLDSnoopingGroupForm", &MLDSnoopingGroupForm);
+    Register<TIGMPSnoopingProxyUpstreamInterfaceForm>("TIGMPSnoopingProxyUpstreamInterfaceForm",
+                                                      &IGMPSnoopingProxyUpstreamInterfaceForm);
+    Register<TMLDSnoopingProxyUpstreamInterfaceForm>("TMLDSnoopingProxyUpstreamInterfaceForm",
+                                                     &MLDSnoopingProxyUpstreamInterfaceForm);
+    Register<TMcastProxyGroupForm>("TMcastProxyGroupForm", &McastProxyGroupForm);
 }
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;

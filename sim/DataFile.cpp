@@ -122,6 +122,8 @@ bool ApplyCellOption(const std::string& token, Cell& cell, bool& accessGiven)
             cell.constraints.enums.push_back(RequireNumber<std::int64_t>(item));
     } else if (key == "step" && eq != std::string::npos) {
         cell.step = RequireNumber<std::uint64_t>(arg);
+    } else if (token == "nodelete") {
+        cell.noDelete = true;
     } else if (token == "uptime") {
         cell.behaviour = Behaviour::Uptime;
     } else if (key == "led" && eq != std::string::npos) {
@@ -217,7 +219,7 @@ private:
             if (t[i].rfind("default=", 0) == 0) {
                 def.defaultValue = RequireValue(t[2], t[i].substr(8));
             } else if (!ApplyCellOption(t[i], rules, accessGiven) || rules.behaviour != Behaviour::Static
-                       || rules.step != 0) {
+                       || rules.step != 0 || rules.noDelete) {
                 throw LineError{"unknown column option: " + t[i]};
             }
         }

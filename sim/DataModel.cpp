@@ -226,6 +226,12 @@ bool DataModel::RowExists(const TableDef& table, const Oid& index) const
     return false;
 }
 
+bool DataModel::RowRefusesDelete(const TableDef& table, const Oid& index) const
+{
+    const auto status = cells_.find(Concat(Concat(table.entry, {table.statusColumn}), index));
+    return status != cells_.end() && status->second.noDelete;
+}
+
 std::optional<std::vector<Value>> DataModel::DecodeIndex(const TableDef& table, const Oid& index) const
 {
     std::vector<Value> values;
@@ -353,6 +359,10 @@ SetOutcome DataModel::MakePlan(const std::vector<SetBinding>& bindings, Plan& pl
                 change.action = Plan::RowAction::Create;
                 change.status = v == RowCreateAndGo ? RowActive : RowNotInService;
             } else if (v == RowDestroy) {
+                if (RowRefusesDelete(table, row->index)) {
+                    fail(i, SetError::InconsistentValue);
+                    continue;
+                }
                 change.action = Plan::RowAction::Destroy;
             } else {
                 if (!exists) {
@@ -367,6 +377,10 @@ SetOutcome DataModel::MakePlan(const std::vector<SetBinding>& bindings, Plan& pl
                 change.action = exists ? Plan::RowAction::Status : Plan::RowAction::Create;
                 change.status = v;
             } else if (v == table.deleteValue) {
+                if (RowRefusesDelete(table, row->index)) {
+                    fail(i, SetError::InconsistentValue);
+                    continue;
+                }
                 change.action = Plan::RowAction::Destroy;
             } else {
                 const auto def = table.columns.find(table.statusColumn);

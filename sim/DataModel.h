@@ -51,6 +51,7 @@ struct Cell {
     std::uint64_t step = 0;     // added to a counter on every read
     Behaviour behaviour = Behaviour::Static;
     LedLayout led;              // LedStatus: the model's ports and combo ports
+    bool noDelete = false;      // on a row's status cell: the row refuses to be deleted
 };
 
 // A column of a table: the rules for every cell beneath entry.column.
@@ -137,6 +138,8 @@ private:
     std::optional<RowRef> LocateRow(const Oid& oid) const;
     const TableDef* TableOf(const Oid& entry) const;
     bool RowExists(const TableDef& table, const Oid& index) const;
+    // Whether the row's status cell says it must stay (as a switch keeps its system interface).
+    bool RowRefusesDelete(const TableDef& table, const Oid& index) const;
     std::optional<std::vector<Value>> DecodeIndex(const TableDef& table, const Oid& index) const;
     SetOutcome MakePlan(const std::vector<SetBinding>& bindings, Plan& plan) const;
     void Apply(const Plan& plan);

@@ -8,7 +8,6 @@ std::string StackModeText;
 std::string FirmwareModeText;
 int UnitCount = 0;
 ui::ListView* UnitListViewRef = nullptr;
-int ProxyGroupKind = 0;
 
 void ClearDeviceState()
 {
@@ -20,5 +19,4 @@ void ClearDeviceState()
     FirmwareModeText.clear();
     UnitCount = 0;
     UnitListViewRef = nullptr;
-    ProxyGroupKind = 0;
 }

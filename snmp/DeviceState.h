@@ -18,7 +18,6 @@ extern std::string StackModeText;
 extern std::string FirmwareModeText;
 extern int UnitCount;
 extern ui::ListView* UnitListViewRef;
-extern int ProxyGroupKind;         // 1 IGMP, 2 MLD
 
 // Empties every value (start-up and exit of the main unit).
 void ClearDeviceState();

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QValidator>
 #include <QVariant>
@@ -141,6 +142,13 @@ void Edit::focusOutEvent(QFocusEvent* event)
         if (auto* button = qobject_cast<Button*>(taker.data()))
             button->DropPress();
     }
+}
+
+void Edit::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        RunGuarded([this] { Fire(OnClick, static_cast<QObject*>(this)); });
 }
 
 } // namespace ui

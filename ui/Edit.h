@@ -2,7 +2,8 @@
 // A one-line edit. Its change event fires on every change of the text, a user's typing and a
 // text set by code alike (not when the text set is the one it holds); its exit event when the
 // focus moves from it to another control of the window. An exit handler that refuses the text
-// (RefuseExit) stops the click of the button whose press took the focus.
+// (RefuseExit) stops the click of the button whose press took the focus. Its click event fires
+// when a left-button press is released over the edit.
 
 #include "ui/Events.h"
 #include "ui/Loadable.h"
@@ -36,6 +37,7 @@ public:
     void RefuseExit() { exitRefused_ = true; }
 
     NotifyEvent OnChange;
+    NotifyEvent OnClick;
     NotifyEvent OnEnter;
     NotifyEvent OnExit;
     KeyPressEvent OnKeyPress;
@@ -47,6 +49,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void TextChangedByQt();

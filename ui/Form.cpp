@@ -106,18 +106,23 @@ void CustomForm::SetCaption(const std::string& caption)
 void CustomForm::SetBorderStyle(BorderStyle style)
 {
     Qt::WindowFlags flags = self_->windowFlags();
-    flags &= ~(Qt::FramelessWindowHint | Qt::Tool);
+    // The window type is one value of several bits (Tool is Popup | Dialog): it is replaced
+    // whole, so that a bordered form keeps its own window, also one that has an owner.
+    const Qt::WindowFlags type = flags & Qt::WindowType_Mask;
+    const Qt::WindowFlags bordered = type == Qt::Tool ? Qt::WindowFlags(Qt::Dialog) : type;
+    flags &= ~(Qt::FramelessWindowHint | Qt::WindowType_Mask);
     switch (style) {
-    case bsNone: flags |= Qt::FramelessWindowHint; break;
+    case bsNone: flags |= Qt::FramelessWindowHint; break; // placed into a control of a window
     case bsToolWindow: flags |= Qt::Tool; break;
     case bsDialog:
-        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        flags |= bordered | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
         flags &= ~(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
         break;
     case bsSingle:
+        flags |= bordered;
         flags &= ~Qt::WindowMaximizeButtonHint;
         break;
-    case bsSizeable: break;
+    case bsSizeable: flags |= bordered; break;
     }
     self_->setWindowFlags(flags);
     // Dialog and single borders cannot be dragged to another size.

@@ -74,18 +74,22 @@ void TAclProfileFrame::CreateRequest()
     Request->AttachListView(c_.List, true);
 }
 
-void TAclProfileFrame::BindColumns(std::initializer_list<ProfileColumnBinding> bindings)
+void TAclProfileFrame::BindColumns(std::initializer_list<ProfileColumnBinding> bindings, bool asValueControls)
 {
+    int next = 0;
     for (const ProfileColumnBinding& b : bindings) {
-        if (b.Column != static_cast<int>(ValueControls.size()))
+        if (b.Column != next++)
             throw Exception("Column " + std::to_string(b.Column) + " bound out of order");
         if (auto* combo = dynamic_cast<ui::ComboBox*>(b.Control))
             Request->BindComboBox(b.Column, combo);
-        else if (auto* edit = dynamic_cast<ui::Edit*>(b.Control))
+        else if (auto* edit = dynamic_cast<ui::Edit*>(b.Control); edit != nullptr && b.Check)
+            Request->BindEditWithCheck(b.Column, b.Rule, edit, b.Check);
+        else if (edit != nullptr)
             Request->BindEdits(b.Column, b.Rule != nullptr ? b.Rule : "%s", edit);
         else
             throw Exception("Column " + std::to_string(b.Column) + " has no control");
-        ValueControls.push_back(b.Control);
+        if (asValueControls)
+            ValueControls.push_back(b.Control);
     }
 }
 
@@ -150,13 +154,21 @@ void TAclProfileFrame::ListView1Click(QObject*)
 bool TAclProfileFrame::IsDuplicateProfile()
 {
     // Every text is tested: a listed profile is never created a second time.
-    const std::string profile = c_.ProfileIDEdit->Text();
-    for (int i = 0; i < c_.List->Count(); ++i) {
-        if (c_.List->Item(i)->Caption() == profile) {
-            Say(settings_.DuplicateMessage);
-            FocusIfEnabled(c_.ProfileIDEdit);
-            return true;
-        }
+    const auto listed = [&](const std::string& text, int column) {
+        for (int i = 0; i < c_.List->Count(); ++i)
+            if (c_.List->Item(i)->Cell(column) == text)
+                return true;
+        return false;
+    };
+    if (listed(c_.ProfileIDEdit->Text(), 0)) {
+        Say(settings_.DuplicateMessage);
+        FocusIfEnabled(c_.ProfileIDEdit);
+        return true;
+    }
+    if (settings_.NameDuplicateMessage != nullptr && listed(c_.ProfileNameEdit->Text(), settings_.NameColumn)) {
+        Say(settings_.NameDuplicateMessage);
+        FocusIfEnabled(c_.ProfileNameEdit);
+        return true;
     }
     return false;
 }
@@ -188,7 +200,6 @@ void TAclProfileFrame::MarkSkippedColumns(SkippedColumns& skipped)
 
 void TAclProfileFrame::SendProfile()
 {
-    std::string failure;
     try {
         {
             SkippedColumns skipped(Request->Request.VarList);
@@ -197,20 +208,17 @@ void TAclProfileFrame::SendProfile()
         }
         Read(*Request);
     } catch (const std::exception& e) {
-        failure = e.what();
-        ReadQuietly();
+        RecoverFromFailure(e.what(), settings_.ReadAfterFailedSend);
+        return;
     }
     ResetInputs();
-    // After the read, whose own line would otherwise stand for the failed write.
-    if (!failure.empty())
-        ShowInStatusLine(failure);
 }
 
 void TAclProfileFrame::BT_DeleteClick(QObject*)
 {
     if (!Request)
         return;
-    Guarded([&] {
+    try {
         {
             SkippedColumns skipped(Request->Request.VarList);
             skipped.KeepOnly(RowStatusColumn);
@@ -218,7 +226,10 @@ void TAclProfileFrame::BT_DeleteClick(QObject*)
             Write(*Request);
         }
         Read(*Request);
-    });
+    } catch (const std::exception& e) {
+        RecoverFromFailure(e.what(), settings_.ReadAfterFailedDelete);
+        return;
+    }
     ResetInputs();
 }
 
@@ -256,5 +267,16 @@ void TAclProfileFrame::ReadQuietly()
         DataComplete = 1;
     }
 }
+
+void TAclProfileFrame::RecoverFromFailure(const std::string& failure, bool readAgain)
+{
+    DataComplete = 1;
+    if (readAgain)
+        ReadQuietly();
+    ResetInputs();
+    ShowFailure(failure);
+}
+
+void TAclProfileFrame::ShowFailure(const std::string& failure) { ShowInStatusLine(failure); }
 
 void TAclProfileFrame::ShowRowCount() const { WindowLifecycle::ShowRowCount(c_.RowCount, c_.List); }

@@ -23,7 +23,8 @@
 // Every section is a virtual step written as the ingress IPv4 profile window has it:
 // FormCreate, ClearInputs and ResetInputs (the window's), the row selection, ValidateInputs (the
 // window's), Add with its duplicate test, SendProfile with its marking step, Delete, Refresh,
-// Close and FormClose. A window replaces the steps that differ.
+// Close and FormClose. A window replaces the steps that differ: a window that composes its own
+// write replaces the marking step, and may bind its columns without ValueControls.
 
 #include "features/common/SkippedColumns.h"
 #include "features/common/WindowLifecycle.h"
@@ -56,6 +57,13 @@ struct ProfileFrameSettings {
     // Width and height times 1.25 a second time off 96 dpi.
     bool ScaleTwice = true;
     const char* DuplicateMessage = "There is already a record with the same Profile ID. Please modify it.";
+    // Profiles that must have names of their own: a listed row whose name cell (the column
+    // given) holds the typed name is a duplicate too, tested after the Profile ID.
+    const char* NameDuplicateMessage = nullptr;
+    int NameColumn = -1;
+    // Whether a write or a Delete that raised reads the table again before its message shows.
+    bool ReadAfterFailedSend = true;
+    bool ReadAfterFailedDelete = false;
 };
 
 struct ProfileFrameComponents {
@@ -76,12 +84,13 @@ struct ProfileFrameComponents {
     std::vector<std::pair<int, ui::Edit*>> OptionalEdits = {};
 };
 
-// One column's control as the window binds it: an edit with its input rule, or a drop-down list
-// (no rule).
+// One column's control as the window binds it: an edit with its input rule (and, for a rule with
+// "Z", the check it calls when the edit is left), or a drop-down list (no rule).
 struct ProfileColumnBinding {
     int Column;
     const char* Rule;
     QWidget* Control;
+    EditCheck Check = {};
 };
 
 class TAclProfileFrame : public TBasicForm, public WindowLifecycle {
@@ -139,8 +148,9 @@ protected:
     // The rules run when a row is shown.
     virtual void SelectionRules() {}
 
-    // Binds the columns in order: entry k of ValueControls is column k's control.
-    void BindColumns(std::initializer_list<ProfileColumnBinding> bindings);
+    // Binds the columns in order: entry k of ValueControls is column k's control, unless the
+    // window composes its own write and keeps ValueControls empty.
+    void BindColumns(std::initializer_list<ProfileColumnBinding> bindings, bool asValueControls = true);
     // Add mode: Add and the ID and name edits on, Set and Delete off; Show mode the reverse.
     void AddMode();
     void ShowMode();
@@ -148,6 +158,11 @@ protected:
     void ShowRowCount() const;
     // A read whose exception is not wanted (one after a failed write, which has its own).
     void ReadQuietly();
+    // After a write that raised: the table read again when asked, Add mode, then the message,
+    // so that no later line hides it.
+    void RecoverFromFailure(const std::string& failure, bool readAgain);
+    // Where a failed write's message goes: status panel 0.
+    virtual void ShowFailure(const std::string& failure);
 
 private:
     ProfileFrameSettings settings_;

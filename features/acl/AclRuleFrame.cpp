@@ -386,12 +386,14 @@ void TAclRuleFrame::MarkSkippedColumns(SkippedColumns& skipped)
             skipped.Skip(target.Column);
 }
 
-void TAclRuleFrame::WriteRule(bool statusOutWhenActive)
+void TAclRuleFrame::WriteRule(bool statusOutWhenActive, std::initializer_list<int> alsoSkipped)
 {
     SkippedColumns skipped(Request->Request.VarList);
     MarkSkippedColumns(skipped);
     if (statusOutWhenActive && c_.RowComboBox->ItemIndex() == ActiveIndex)
         skipped.Skip(RowStatusColumn);
+    for (int column : alsoSkipped)
+        skipped.Skip(column);
     Write(*Request);
 }
 

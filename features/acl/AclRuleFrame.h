@@ -221,8 +221,9 @@ protected:
     // The Permit box unchecked: its message, the focus on the Permit list; false.
     bool RequirePermit();
     // One write of the rule: the columns marked, the row status left out when asked and the
-    // status list reads active, the flags back afterwards on every path.
-    void WriteRule(bool statusOutWhenActive);
+    // status list reads active, the columns given left out too (a window that writes them apart),
+    // the flags back afterwards on every path.
+    void WriteRule(bool statusOutWhenActive, std::initializer_list<int> alsoSkipped = {});
     void ShowRowCount() const;
     // The program's file name without its folder.
     static std::string ProgramFileName();

@@ -12,17 +12,9 @@ const ProfileFrameSettings IPv4ProfileSettings = {
     .DuplicateMessage = "There is already a record with the same IP Mask ID. Please modify it.",
 };
 
-void Switch(QWidget* control, bool on)
-{
-    if (on)
-        TBasicForm::EnableControl(control);
-    else
-        TBasicForm::DisableControl(control);
-}
-
 } // namespace
 
-TIPProfileForm::TIPProfileForm(QWidget* owner) : TAclProfileFrame(owner, IPv4ProfileSettings)
+TIPProfileForm::TIPProfileForm(QWidget* owner) : TIPv4ProfileFrame(owner, IPv4ProfileSettings)
 {
     setupUi(this);
     Loaded();
@@ -50,17 +42,25 @@ TIPProfileForm::TIPProfileForm(QWidget* owner) : TAclProfileFrame(owner, IPv4Pro
         .ReadOnlyControls = {edtEntries, cbbOwner, edtSrcMacAddrMask},
         .OptionalEdits = {{VLANMaskItem, edtVLANMask}, {UserDefineMaskItem, edtProIDMask}, {ProfileNameItem, edtProfileName}},
     });
-    const std::pair<ui::ComboBox*, void (TIPProfileForm::*)(QObject*)> rules[] = {
-        {cbbIpAddMaskState, &TIPProfileForm::cbbIpAddMaskStateChange},
-        {cbbUseProType, &TIPProfileForm::cbbUseProTypeChange},
-        {cbbTCPOption, &TIPProfileForm::cbbTCPOptionChange},
-        {cbbUDPOption, &TIPProfileForm::cbbUDPOptionChange},
-        {cbbTCPFlagBitOption, &TIPProfileForm::cbbTCPFlagBitOptionChange},
-        {cbbProOption, &TIPProfileForm::cbbProOptionChange},
-        {cbbVlan, &TIPProfileForm::cbbVlanChange},
-    };
-    for (const auto& [combo, rule] : rules)
-        combo->OnChange = ui::Handler(this, rule);
+    UseOptions({
+        .Vlan = cbbVlan,
+        .VLANMask = edtVLANMask,
+        .MaskState = cbbIpAddMaskState,
+        .SrcMask = edtIpAddMaskSrc,
+        .DstMask = edtIpAddMaskDst,
+        .ProtocolType = cbbUseProType,
+        .ICMP = cbbICMP,
+        .IGMP = cbbIGMP,
+        .TCPOption = cbbTCPOption,
+        .UDPOption = cbbUDPOption,
+        .SrcPortMask = edtTCPUDPSrcMask,
+        .DstPortMask = edtTCPUDPDstPortMask,
+        .FlagBit = cbbTCPFlagBitOption,
+        .FlagBitMask = edtTCPFlagBitMask,
+        .ProtocolIDOption = cbbProOption,
+        .ProtocolID = edtProtoID,
+        .ProtocolIDMask = edtProIDMask,
+    });
     DoCreate();
 }
 
@@ -118,100 +118,7 @@ void TIPProfileForm::ClearInputs()
     ShowRowCount();
 }
 
-void TIPProfileForm::ResetRules()
-{
-    SelectionRules();
-    UpdatePortOptionControls();
-}
-
-void TIPProfileForm::SelectionRules()
-{
-    cbbIpAddMaskStateChange(cbbIpAddMaskState);
-    cbbUseProTypeChange(cbbUseProType);
-    cbbVlanChange(cbbVlan);
-}
-
-// --- the enabling rules
-
-void TIPProfileForm::cbbIpAddMaskStateChange(QObject*)
-{
-    const int state = cbbIpAddMaskState->ItemIndex();
-    Switch(edtIpAddMaskSrc, state == SrcState || state == DstSrcState);
-    Switch(edtIpAddMaskDst, state == DstState || state == DstSrcState);
-}
-
-void TIPProfileForm::cbbUseProTypeChange(QObject*)
-{
-    const int protocol = cbbUseProType->ItemIndex();
-    Switch(cbbICMP, protocol == IcmpProtocol);
-    Switch(cbbIGMP, protocol == IgmpProtocol);
-    Switch(cbbTCPOption, protocol == TcpProtocol);
-    Switch(cbbTCPFlagBitOption, protocol == TcpProtocol);
-    Switch(cbbUDPOption, protocol == UdpProtocol);
-    Switch(cbbProOption, protocol == ProtocolIdProtocol);
-    UpdatePortOptionControls();
-}
-
-void TIPProfileForm::PortOptionRule(const ui::ComboBox* option)
-{
-    const int ports = option->isEnabled() ? option->ItemIndex() : OtherPorts;
-    Switch(edtTCPUDPDstPortMask, ports == DstPorts || ports == DstSrcPorts);
-    Switch(edtTCPUDPSrcMask, ports == SrcPorts || ports == DstSrcPorts);
-}
-
-void TIPProfileForm::cbbTCPOptionChange(QObject*) { PortOptionRule(cbbTCPOption); }
-
-void TIPProfileForm::cbbUDPOptionChange(QObject*) { PortOptionRule(cbbUDPOption); }
-
-void TIPProfileForm::cbbTCPFlagBitOptionChange(QObject*)
-{
-    Switch(edtTCPFlagBitMask, cbbTCPFlagBitOption->isEnabled() && cbbTCPFlagBitOption->ItemIndex() == 0);
-}
-
-void TIPProfileForm::cbbProOptionChange(QObject*)
-{
-    const bool on = cbbProOption->isEnabled() && cbbProOption->ItemIndex() == 0;
-    Switch(edtProtoID, on);
-    Switch(edtProIDMask, on);
-}
-
-void TIPProfileForm::cbbVlanChange(QObject*) { Switch(edtVLANMask, cbbVlan->ItemIndex() == 0); }
-
-void TIPProfileForm::UpdatePortOptionControls()
-{
-    cbbTCPFlagBitOptionChange(cbbTCPFlagBitOption);
-    cbbProOptionChange(cbbProOption);
-    if (cbbUDPOption->isEnabled() && cbbUDPOption->ItemIndex() != OtherPorts) {
-        cbbUDPOptionChange(cbbUDPOption);
-    } else if (cbbTCPOption->isEnabled() && cbbTCPOption->ItemIndex() != OtherPorts) {
-        cbbTCPOptionChange(cbbTCPOption);
-    } else {
-        DisableControl(edtTCPUDPSrcMask);
-        DisableControl(edtTCPUDPDstPortMask);
-    }
-}
-
-// --- the checks
-
-bool TIPProfileForm::CheckMask(ui::Edit* edit)
-{
-    if (!edit->Text().empty() && CheckDottedIPv4Text(edit))
-        return true;
-    FocusIfEnabled(edit);
-    Say("Please enter a valid Mask address");
-    return false;
-}
-
 bool TIPProfileForm::ValidateInputs()
 {
-    if (!RequireText(edtProfileID, "Profile ID must be set."))
-        return false;
-    const std::string state = cbbIpAddMaskState->Text();
-    if (state == "src-ip-addr")
-        return CheckMask(edtIpAddMaskSrc);
-    if (state == "dst-ip-addr")
-        return CheckMask(edtIpAddMaskDst);
-    if (state == "dst-src-ip-addr")
-        return CheckMask(edtIpAddMaskSrc) && CheckMask(edtIpAddMaskDst);
-    return true;
+    return RequireText(edtProfileID, "Profile ID must be set.") && CheckMasks();
 }

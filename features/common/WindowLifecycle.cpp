@@ -91,11 +91,14 @@ bool WindowLifecycle::Write(MvSNMPRequest2Controls& request, bool refreshAfterSe
     return request.Set(refreshAfterSet, true);
 }
 
-bool WindowLifecycle::WriteAndWait(MvSNMPRequest2Controls& request)
+bool WindowLifecycle::WriteAndWait(MvSNMPRequest2Controls& request, const std::function<void()>& afterSend)
 {
     DataComplete = 0;
     writeAccepted_ = false;
-    if (Write(request)) {
+    const bool sent = Write(request);
+    if (afterSend)
+        afterSend();
+    if (sent) {
         // The answer, or a time-out of every attempt, comes within the request's own bound.
         const int boundMs = (request.Request.Retries + 1) * request.Request.Timeout * 10 + 1000;
         ui::WaitUntil(
@@ -111,9 +114,9 @@ bool WindowLifecycle::WriteAndWait(MvSNMPRequest2Controls& request)
     return writeAccepted_;
 }
 
-bool WindowLifecycle::SetAndWait(MvSNMPRequest2Controls& request)
+bool WindowLifecycle::SetAndWait(MvSNMPRequest2Controls& request, const std::function<void()>& afterSend)
 {
-    const bool accepted = WriteAndWait(request);
+    const bool accepted = WriteAndWait(request, afterSend);
     Read(request);
     return accepted;
 }
@@ -209,12 +212,11 @@ void WindowLifecycle::FreePickers()
     pickers_.clear();
 }
 
-void WindowLifecycle::StopAndWait(MvSNMPRequest2Controls& request)
+bool WindowLifecycle::StopAndWait(MvSNMPRequest2Controls& request)
 {
-    if (logLine_ == &request)
-        logLine_ = nullptr;
     request.Request.Active = 0;
-    ui::WaitUntil([&request] { return !Running(&request); }, [] { SNMPProcessPendingEvents(); }, CloseWaitMs);
+    return ui::WaitUntil([&request] { return !Running(&request); }, [] { SNMPProcessPendingEvents(); },
+                         CloseWaitMs);
 }
 
 int WindowLifecycle::ShowEditDialog(ui::Form& dialog, const std::string& title)

@@ -126,11 +126,13 @@ public:
     // The write, waited for: DataComplete 0, the write, then messages dispatched until OnEndSet
     // (or Stop) made the window idle, the write was not sent, or (retries + 1) x time-out + 1 s
     // passed. The window is idle afterwards unless the write is still outstanding. The request
-    // must be attached with endSet. True when the switch accepted the write.
-    bool WriteAndWait(MvSNMPRequest2Controls& request);
+    // must be attached with endSet. afterSend, when given, runs once the write has been handed
+    // to the request (sent or not), before the wait: a window that clears its editors then.
+    // True when the switch accepted the write.
+    bool WriteAndWait(MvSNMPRequest2Controls& request, const std::function<void()>& afterSend = {});
     // Set and wait: WriteAndWait, then the read, whatever the answer. True when the switch
     // accepted the write.
-    bool SetAndWait(MvSNMPRequest2Controls& request);
+    bool SetAndWait(MvSNMPRequest2Controls& request, const std::function<void()>& afterSend = {});
     // Stop: the running read ends at its next answer.
     void Stop(MvSNMPRequest2Controls& request);
 
@@ -163,14 +165,18 @@ public:
     TStackingPortUitForm* AddPicker(const std::string& caption, ui::PageControl* pages);
     // Frees the window's pickers (their box and tab lists go with them).
     void FreePickers();
-    // Stops the request (active flag 0), dispatches messages until it is idle, at most 6000 ms,
-    // and frees it.
-    void StopAndWait(MvSNMPRequest2Controls& request);
+    // Stops the request (active flag 0) and dispatches messages until it is idle, at most
+    // 6000 ms; false when it was still busy then. The request stays stopped: the next Read or
+    // Write makes it active again.
+    bool StopAndWait(MvSNMPRequest2Controls& request);
     template <class Request>
     void FreeRequest(std::unique_ptr<Request>& request)
     {
-        if (request)
+        if (request) {
             StopAndWait(*request);
+            if (logLine_ == request.get())
+                logLine_ = nullptr;
+        }
         request.reset();
     }
     // The edit dialog of a list window: captioned with the title, the device address and

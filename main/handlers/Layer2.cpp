@@ -7,6 +7,8 @@
 #include "main/MainUnit.h"
 #include "main/NormalizeHexField.h"
 
+#include "features/switching/McastProxyGroupForm.h"
+
 #include "gui/EditsPanel.h"
 #include "gui/SNMPEditorPanel.h"
 #include "snmp/ControlValidators.h"
@@ -239,7 +241,7 @@ const HandlerRow Rows[] = {
     // LLDP > LLDP-Dot1 > Configuration
     {.Name = "PortVLAN1Click",                           .Family = GeneratedTable,  .Title = "LLDP-Dot1 Port VLAN Status",                               .Table = {"Oid_lldp", "1.0.8802.1.1.2.1.5.32962.1.1.1.1.1"},                                                              .Kind = MVT_UMV, .Keys = 1},
     {.Name = "VLANName1Click",                           .Family = HandMadeForm,    .WindowClass = "TLLDPConfigVLANNameForm", .Title = "LLDP-Dot1 Configuration VLAN Name Table", .UnitGlobal = true},
-    {.Name = "ProtocolVLAN2Click",                       .Family = HandMadeForm,    .WindowClass = "TLLDPConfigProtocolVLANForm", .Title = "LLDP-Dot1 Configuration Protocol VLAN  Table\" (two blanks)", .UnitGlobal = true},
+    {.Name = "ProtocolVLAN2Click",                       .Family = HandMadeForm,    .WindowClass = "TLLDPConfigProtocolVLANForm", .Title = "LLDP-Dot1 Configuration Protocol VLAN  Table", .UnitGlobal = true},
     {.Name = "Protocol1Click",                           .Family = HandMadeForm,    .WindowClass = "TLLDPConfigProtocolForm", .Title = "LLDP-Dot1 Configuration Protocol Table", .UnitGlobal = true},
     // LLDP > LLDP-Dot1 > Local Data
     {.Name = "LocalDataTable2Click",                     .Family = GeneratedTable,  .Title = "LLDP Dot1 Local Data Table",                               .Table = {"Oid_lldp", "1.0.8802.1.1.2.1.5.32962.1.2.1.1.1"},                                                              .Kind = MVT_FMV, .Keys = 1, .CaptionFirst = true},

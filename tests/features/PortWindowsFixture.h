@@ -12,7 +12,7 @@ protected:
     static constexpr const char* KaOid = "1.3.6.1.4.1.171.10.133.1.1";
     static constexpr const char* KbOid = "1.3.6.1.4.1.171.10.133.2.1";
 
-    std::string DataFileName() const override { return "portwindows.dat"; }
+    std::vector<std::string> DataFiles() const override { return {"portwindows.dat"}; }
     void SetUp() override
     {
         SwitchingWindowTest::SetUp();

@@ -1,8 +1,8 @@
 #pragma once
 // The switching windows against a simulated Sorvane-Kb switch serving
-// tests/support/data/switching.dat (or the data file a fixture names), one switch per test: a
-// window opened modally as its menu handler opens it, a script run inside it, and what the
-// switch received.
+// tests/support/data/switching.dat (or the data files a fixture names), one switch per test: a
+// window opened modally as its menu handler opens it, a script run inside it, and what the switch
+// received.
 
 #include "../snmp/RequestFixture.h"
 
@@ -15,6 +15,8 @@
 #include "support/SimSwitch.h"
 
 #include "ui/CheckBox.h"
+#include "ui/ComboBox.h"
+#include "ui/Events.h"
 #include "ui/ListView.h"
 
 #include <functional>
@@ -34,7 +36,10 @@ protected:
     void SetUp() override
     {
         FormTest::SetUp();
-        sim = std::make_unique<SimSwitch>(SimSwitchOptions{"Kb", {"--data", SimSwitch::DataFile(DataFileName())}});
+        std::vector<std::string> args;
+        for (const std::string& file : DataFiles())
+            args.insert(args.end(), {"--data", SimSwitch::DataFile(file)});
+        sim = std::make_unique<SimSwitch>(SimSwitchOptions{"Kb", args});
         savedDevice_ = DefaultDevice;
         savedSecurity_ = DefaultSecurity;
         savedTimeout_ = DefaultTimeout;
@@ -43,8 +48,8 @@ protected:
         ModelNameText = "Sorvane-Kb";
         UnitCount = 1;
     }
-    // The file of tests/support/data the switch serves besides its model.
-    virtual std::string DataFileName() const { return "switching.dat"; }
+    // The data files of tests/support/data the switch serves.
+    virtual std::vector<std::string> DataFiles() const { return {"switching.dat"}; }
 
     void TearDown() override
     {
@@ -95,6 +100,15 @@ protected:
             if (picker->PortBoxes[static_cast<std::size_t>(k)]->Checked())
                 ports.push_back(k + 1);
         return ports;
+    }
+
+    // Chooses the entry as a user would: its change handler runs.
+    static void Choose(ui::ComboBox* combo, const std::string& text)
+    {
+        const int index = combo->IndexOf(text);
+        ASSERT_GE(index, 0) << text;
+        combo->SetItemIndex(index);
+        ui::Fire(combo->OnChange, static_cast<QObject*>(combo));
     }
 
     // The SET PDUs since the last call, as "OID=value" texts.

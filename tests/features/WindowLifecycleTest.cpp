@@ -355,8 +355,40 @@ TEST_F(WindowLifecycleTest, WriteAndWaitReadsNothing)
     EXPECT_TRUE(w.WriteAndWait(*w.Request));
     EXPECT_EQ(w.DataComplete, 1);
     EXPECT_FALSE(WindowLifecycle::Running(w.Request.get()));
+    // The window's step after the send runs once, while the write is on its way.
+    int afterSend = 0;
+    w.NumberEdit->SetText("501");
+    EXPECT_TRUE(w.WriteAndWait(*w.Request, [&] {
+        ++afterSend;
+        EXPECT_EQ(w.Request->Busy, 1);
+        EXPECT_EQ(w.DataComplete, 0);
+    }));
+    EXPECT_EQ(afterSend, 1);
     EXPECT_EQ(GetNexts(), getNexts);
-    EXPECT_EQ(sim->TakeSetJournal().size(), 2u);
+    EXPECT_EQ(sim->TakeSetJournal().size(), 3u);
+}
+
+// Stopping a read and waiting until the request is idle: the walk ends at its next answer, the
+// wait ends within its bound and says whether the request went idle.
+TEST_F(WindowLifecycleTest, StopTheReadAndWaitUntilIdle)
+{
+    sim->Control("delay 100");
+    TTestWindow& w = Open({});
+    w.Create(*sim);
+    ASSERT_TRUE(WaitFor([&] { return w.List->Count() >= 1; }));
+    EXPECT_TRUE(w.StopAndWait(*w.Request));
+    EXPECT_FALSE(WindowLifecycle::Running(w.Request.get()));
+    EXPECT_LT(w.List->Count(), 3);
+    EXPECT_EQ(w.Request->Request.Active, 0);
+    // A silent switch: the read outlasts the bound.
+    sim->Control("silence on");
+    w.Request->Request.Timeout = 400; // two attempts: 8 s
+    w.Read(*w.Request);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(w.StopAndWait(*w.Request));
+    EXPECT_LT(clock.elapsed(), 6000 + 3000);
+    sim->Control("reset");
 }
 
 // Stop ends the wait; the read after it sets the active flag again and lists the rows.

@@ -103,8 +103,7 @@ TEST_F(ExternalToolsWindow, MenuItemsOfProgramsAndHelpRunAndTheOthersWait)
     // "Refresh" runs too: its refresh window has landed.
     for (const char* item : {"Information3", "IfTable1", "ARPTable1", "Statistics1", "Help2", "RefreshPanel2"})
         EXPECT_TRUE(window->Menu().Item(item)->isEnabled()) << item;
-    for (const char* item : {"About1", "RemoteTable1"})
-        EXPECT_FALSE(window->Menu().Item(item)->isEnabled()) << item << ": its window has not landed";
+    EXPECT_FALSE(window->Menu().Item("About1")->isEnabled()) << "its window has not landed";
 }
 
 TEST_F(ExternalToolsWindow, TheProgramReceivesOneArgumentPerSwitch)

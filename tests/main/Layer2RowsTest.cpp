@@ -5,6 +5,7 @@
 #include "MenuSimData.h"
 
 #include "catalogue/Catalogue.h"
+#include "features/switching/McastProxyGroupForm.h"
 #include "gui/ConfigForm.h"
 #include "main/Families.h"
 #include "main/HandMadeWindows.h"
@@ -92,7 +93,7 @@ protected:
 };
 
 // The four generated LLDP items whose layout spells their handler in another letter case open
-// their windows; the four hand-made ones wait, greyed, for their windows.
+// their windows; the four hand-made ones are enabled as their windows are registered.
 TEST_F(Layer2Rows, ItemsBoundInAnotherLetterCaseOpenTheirWindows)
 {
     SimSwitch sim(Data());

@@ -71,6 +71,31 @@ TEST_F(SimAgentWrite, TableWithItsOwnStatusValuesAddsAndDeletes)
     EXPECT_EQ(table.find("10.1.0.0 ="), std::string::npos) << table;
 }
 
+// A row whose status cell says nodelete stays, by destroy or by the table's own delete value;
+// its status still changes, and the other rows are deleted as before.
+TEST_F(SimAgentWrite, RowsThatRefuseDeletionStay)
+{
+    const std::string routes = "1.3.6.1.3.4242.8.1"; // 1 valid, 2 invalid
+    ASSERT_EQ(sim.Control("data " + Rows + ".4.1 i 1 nodelete").rfind("ok", 0), 0u);
+    ASSERT_EQ(sim.Control("data " + routes + ".3.10.1.0.0 i 1 nodelete").rfind("ok", 0), 0u);
+
+    ToolResult r = Set("v2c-write", {Rows + ".4.1", "i", "6"});
+    EXPECT_NE(r.output.find("inconsistentValue"), std::string::npos) << r.output;
+    r = Set("v2c-write", {routes + ".3.10.1.0.0", "i", "2"});
+    EXPECT_NE(r.output.find("inconsistentValue"), std::string::npos) << r.output;
+    EXPECT_NE(Walk(Rows).find(".7.1.2.1 = STRING: \"existing\""), std::string::npos);
+    EXPECT_NE(Walk(routes).find(".8.1.3.10.1.0.0 = INTEGER: 1"), std::string::npos);
+
+    ASSERT_EQ(Set("v2c-write", {Rows + ".4.1", "i", "2"}).exitCode, 0);
+    r = Set("v2c-write", {Rows + ".4.1", "i", "6"});
+    EXPECT_NE(r.output.find("inconsistentValue"), std::string::npos) << "the option outlives a status change";
+    ASSERT_EQ(Set("v2c-write", {Rows + ".4.2", "i", "4"}).exitCode, 0);
+    ASSERT_EQ(Set("v2c-write", {Rows + ".4.2", "i", "6"}).exitCode, 0);
+    EXPECT_EQ(Walk(Rows).find(".7.1.4.2 = "), std::string::npos);
+    // The option belongs to a row, not to a column.
+    EXPECT_NE(sim.Control("data column " + Rows + ".4 i rw nodelete").rfind("ok", 0), 0u);
+}
+
 TEST_F(SimAgentWrite, FixedWidthOctetKeysCreateRowsWithoutALengthPrefix)
 {
     // An integer key, then a MAC address of six octets; a second table keyed by an IPv6 address.

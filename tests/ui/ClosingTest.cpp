@@ -119,3 +119,20 @@ TEST_F(Closing, DialogAndSingleBordersKeepTheSizeCodeGives)
     sizeable.SetBorderStyle(ui::bsSizeable);
     EXPECT_NE(sizeable.minimumSize(), sizeable.maximumSize());
 }
+
+// A bordered form with an owner is a window of its own (a progress window over the window that
+// opened it), never a control inside its owner; a borderless one is placed into a control.
+TEST_F(Closing, BorderedFormsWithAnOwnerStayWindows)
+{
+    TLayerForm owner;
+    for (auto style : {ui::bsDialog, ui::bsSingle, ui::bsSizeable, ui::bsToolWindow}) {
+        TLayerForm form(&owner);
+        form.SetBorderStyle(ui::bsToolWindow);
+        form.SetBorderStyle(style);
+        EXPECT_TRUE(form.isWindow()) << style;
+        EXPECT_EQ(form.parentWidget(), &owner) << style;
+    }
+    TLayerForm embedded(&owner);
+    embedded.SetBorderStyle(ui::bsNone);
+    EXPECT_FALSE(embedded.isWindow());
+}

@@ -56,6 +56,26 @@ TEST_F(Controls, EditChangeFiresForTypingAndForTextSetByCode)
     EXPECT_EQ(edit->Text(), "xyz");
 }
 
+// A click into an edit is an event of its own (a window opens a chooser from it); typing is not
+// one, nor is a press that is released away from the edit.
+TEST_F(Controls, EditClickFiresOnTheReleaseOverTheEdit)
+{
+    ui::Edit* edit = form().NameEdit;
+    int clicks = 0;
+    edit->OnClick = [&](QObject* sender) {
+        EXPECT_EQ(sender, edit);
+        ++clicks;
+    };
+    Click(edit);
+    EXPECT_EQ(clicks, 1);
+    TypeInto(edit, "ab");
+    EXPECT_EQ(clicks, 1);
+    QTest::mousePress(edit, Qt::LeftButton, {}, edit->rect().center());
+    QTest::mouseRelease(edit, Qt::LeftButton, {}, QPoint(edit->width() + 20, edit->height() + 20));
+    QTest::mouseClick(edit, Qt::RightButton, {}, edit->rect().center());
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(Controls, EditMaxLengthLimitsTypingOnly)
 {
     ui::Edit* edit = form().VlanIDEdit; // MaxLength 4 in the layout

@@ -1,0 +1,31 @@
+#include "features/switching/MLDSnoopingDataDrivenLearingGroupForm.h"
+
+TMLDSnoopingDataDrivenLearingGroupForm* MLDSnoopingDataDrivenLearingGroupForm = nullptr;
+
+namespace {
+
+const LearnedTableKind Table = {LearnedTable::DataDriven, "1.3.6.1.4.1.171.12.73.3.2.3.1.1"};
+
+} // namespace
+
+TMLDSnoopingDataDrivenLearingGroupForm::TMLDSnoopingDataDrivenLearingGroupForm(QWidget* owner)
+    : TSnoopingLearnedForm(owner, Table)
+{
+    setupUi(this);
+    Loaded();
+    UseComponents({.ListView1 = ListView1,
+                   .PageControl1 = PageControl1,
+                   .StaticText1 = StaticText1,
+                   .btnGet = btnGet,
+                   .btnClose = btnClose,
+                   .btnSet = btnSet,
+                   .StopButton = StopButton,
+                   .CBoxClear = CBoxClear,
+                   .stVID = stVID,
+                   .edtIPAddress = edtIPAddress,
+                   .edtUptime = edtUptime,
+                   .edtExpiryTime = edtExpiryTime});
+    DoCreate();
+}
+
+TMLDSnoopingDataDrivenLearingGroupForm::~TMLDSnoopingDataDrivenLearingGroupForm() { Request.reset(); }
