@@ -24,9 +24,10 @@ TPortCapabilities8021dForm::~TPortCapabilities8021dForm() { Request.reset(); }
 void TPortCapabilities8021dForm::FormCreate(QObject*)
 {
     Guarded([&] {
-        const VarDescriptor* table = FindTable("Oid_qbridge", "1.3.6.1.2.1.17.6.1.1.4.1.1", nullptr, 2);
+        const VarDescriptor* table = FindTable("Oid_qbridge", "1.3.6.1.2.1.17.1.4.1.1", "Port Number", 2,
+                                               {2, "1.3.6.1.2.1.17.6.1.1.4.1.1"});
         if (table == nullptr)
-            throw Exception("No descriptor table Oid_qbridge 1.3.6.1.2.1.17.6.1.1.4.1.1");
+            throw Exception("No descriptor table Oid_qbridge 1.3.6.1.2.1.17.1.4.1.1 (port capabilities)");
         Request = std::make_unique<NewRequest2Edits4>(this);
         Request->Request.VarList = MvSNMPVarList(table, MVT_FMV, 1);
         Request->AttachListView(LV_dot1dPortCapabilitiesEntry, true);
