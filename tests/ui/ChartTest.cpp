@@ -76,8 +76,9 @@ TEST_F(ChartTest, TheXAxisShowsEachLabelOnceWhereItFirstShows)
 
 TEST_F(ChartTest, TheThreeDViewDrawsRibbonsAndKeepsTheLegendColours)
 {
-    chart.SetPoints(0, {1, 4, 2, 6}, {});
-    chart.SetPoints(1, {2, 2, 5, 1}, {});
+    // Series 0 in front and level: its ribbon is as deep as the view makes it.
+    chart.SetPoints(0, {5, 5, 5, 5}, {});
+    chart.SetPoints(1, {2, 3, 2, 3}, {});
     chart.SetPoints(2, {0, 1, 0, 1}, {});
     const QImage flat = Picture();
     chart.SetView3D(true);
