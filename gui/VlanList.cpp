@@ -129,7 +129,7 @@ std::string VlanHexToListText(const std::string& hex, int block, bool append)
 std::string VlanBlockCaption(int block)
 {
     const std::int64_t first = static_cast<std::int64_t>(block) * VlansPerBlock + 1;
-    return IntToStr(first) + '-' + IntToStr(first + VlansPerBlock - 1);
+    return IntToStr(first) + '-' + IntToStr(std::min<std::int64_t>(first + VlansPerBlock - 1, MaxVlanId));
 }
 
 bool IsVlanBlockListText(const std::string& text, int block)
@@ -137,7 +137,7 @@ bool IsVlanBlockListText(const std::string& text, int block)
     if (text.empty() || text == "0")
         return true;
     const std::int64_t first = static_cast<std::int64_t>(block) * VlansPerBlock + 1;
-    const std::int64_t last = first + VlansPerBlock - 1;
+    const std::int64_t last = std::min<std::int64_t>(first + VlansPerBlock - 1, MaxVlanId);
     const auto inBlock = [&](std::int64_t vlan) { return vlan >= first && vlan <= last; };
     bool anyItem = false;
     const bool valid = ForEachItem(text, [&](const std::string& item) {

@@ -12,6 +12,8 @@
 class QWidget;
 
 inline constexpr int VlansPerBlock = 512;
+// The highest VLAN ID: the last block's bitmap has bits for 4095 and 4096, which name no VLAN.
+inline constexpr int MaxVlanId = 4094;
 
 // One flag per VLAN of a block.
 using VlanFlags = std::array<bool, VlansPerBlock>;
@@ -33,11 +35,11 @@ void VlanListTextToHex(std::string& text);
 // a last octet. With append, "[" + the hexadecimal text + "]" follows.
 std::string VlanHexToListText(const std::string& hex, int block, bool append = false);
 
-// The VLANs of block b as the windows caption it: "1-512", "513-1024" ...
+// The VLANs of block b as the windows caption it: "1-512", "513-1024" ... "3585-4094".
 std::string VlanBlockCaption(int block);
 
-// Whether the text is a list of numbers and ascending ranges that all lie in block b, or "0" or
-// nothing (the empty block). Only such texts convert to the bitmap the user sees in them.
+// Whether the text is a list of numbers and ascending ranges that all lie in block b (VLAN IDs
+// up to 4094), or "0" or nothing (the empty block). Only such texts convert to the bitmap the user sees in them.
 bool IsVlanBlockListText(const std::string& text, int block);
 
 // The check of a block's edit before its bitmap is written: false after the message

@@ -1,14 +1,23 @@
 #include "main/HandMadeWindows.h"
 
+#include "features/acl/CPUFilterEthernetRuleForm.h"
+#include "features/acl/CPUFilterIPRuleForm.h"
+#include "features/acl/CPUFilterIPV6RuleForm.h"
+#include "features/acl/CPUFilterPktCntRuleForm.h"
+#include "features/acl/EgressACLPortGroupForm.h"
 #include "features/acl/EgressEthetnetProfileForm.h"
 #include "features/acl/EgressIPv4ProfileForm.h"
+#include "features/acl/EgressIPv4RuleForm.h"
 #include "features/acl/EgressIPv6ProfileForm.h"
+#include "features/acl/EgressIPv6RuleForm.h"
+#include "features/acl/EgrssEthernetProfileRuleForm.h"
 #include "features/acl/EthernetProfileForm.h"
 #include "features/acl/EthernetProfileRuleForm.h"
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
 #include "features/acl/IPv6ProfileForm.h"
 #include "features/acl/Ipv6RuleForm.h"
+#include "features/acl/NDSpoofingPreventForm.h"
 #include "features/acl/PktContentProfileForm.h"
 #include "features/acl/PktContentRuleForm.h"
 #include "features/switching/AggregatorPortTableForm.h"
@@ -64,8 +73,18 @@
 #include "features/switching/VlanStaticForm.h"
 #include "features/switching/VoiceVLANGlobalForm.h"
 #include "features/system/ARPIPV6ControlForm.h"
+#include "features/system/ARPSpoofingPreventMgmtForm.h"
+#include "features/system/DHCPRelayVLANControlUnitForm.h"
+#include "features/system/DNSCtrlForm.h"
 #include "features/system/IpCtrlForm.h"
+#include "features/system/IpMacBindBlockedForm.h"
+#include "features/system/IPMACBindingForm.h"
+#include "features/system/IPMACBindingIPv6Form.h"
 #include "features/system/IpStaticRouteForm.h"
+#include "features/system/Ipv6StaticRouteForm.h"
+#include "features/system/LogSaveControlForm.h"
+#include "features/system/MultipleConfigControlForm.h"
+#include "features/system/SystemLogHostForm.h"
 
 #include <map>
 
@@ -86,6 +105,14 @@ void RegisterHandMadeWindows()
     Register<TEgressEthetnetProfileForm>("TEgressEthetnetProfileForm", &EgressEthetnetProfileForm);
     Register<TEgressIPv4ProfileForm>("TEgressIPv4ProfileForm", &EgressIPv4ProfileForm);
     Register<TEgressIPv6ProfileForm>("TEgressIPv6ProfileForm", &EgressIPv6ProfileForm);
+    Register<TEgressACLPortGroupForm>("TEgressACLPortGroupForm", &EgressACLPortGroupForm);
+    Register<TEgressIPv4RuleForm>("TEgressIPv4RuleForm", &EgressIPv4RuleForm);
+    Register<TEgrssEthernetProfileRuleForm>("TEgrssEthernetProfileRuleForm", &EgrssEthernetProfileRuleForm);
+    Register<TEgressIPv6RuleForm>("TEgressIPv6RuleForm", &EgressIPv6RuleForm);
+    Register<TCPUFilterIPRuleForm>("TCPUFilterIPRuleForm", &CPUFilterIPRuleForm);
+    Register<TCPUFilterEthernetRuleForm>("TCPUFilterEthernetRuleForm", &CPUFilterEthernetRuleForm);
+    Register<TCPUFilterIPV6RuleForm>("TCPUFilterIPV6RuleForm", &CPUFilterIPV6RuleForm);
+    Register<TCPUFilterPktCntRuleForm>("TCPUFilterPktCntRuleForm", &CPUFilterPktCntRuleForm);
     Register<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm", &IGMPSnoopingStaticGroupForm);
     Register<TMLDSnoopingStaticGroupForm>("TMLDSnoopingStaticGroupForm", &MLDSnoopingStaticGroupForm);
     Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", &UnicastFilterInformationForm);
@@ -115,6 +142,17 @@ void RegisterHandMadeWindows()
     Register<TIpStaticRouteForm>("TIpStaticRouteForm", &IpStaticRouteForm);
     Register<TIpCtrlForm>("TIpCtrlForm", &IpCtrlForm);
     Register<TARPIPV6ControlForm>("TARPIPV6ControlForm", &ARPIPV6ControlForm);
+    Register<TIPMACBindingForm>("TIPMACBindingForm", &IPMACBindingForm);
+    Register<TIPMACBindingIPv6Form>("TIPMACBindingIPv6Form", &IPMACBindingIPv6Form);
+    Register<TIpMacBindBlockedForm>("TIpMacBindBlockedForm", &IpMacBindBlockedForm);
+    Register<TARPSpoofingPreventMgmtForm>("TARPSpoofingPreventMgmtForm", &ARPSpoofingPreventMgmtForm);
+    Register<TNDSpoofingPreventForm>("TNDSpoofingPreventForm", &NDSpoofingPreventForm);
+    Register<TIpv6StaticRouteForm>("TIpv6StaticRouteForm", &Ipv6StaticRouteForm);
+    Register<TDNSCtrlForm>("TDNSCtrlForm", &DNSCtrlForm);
+    Register<TDHCPRelayVLANControlUnitForm>("TDHCPRelayVLANControlUnitForm", &DHCPRelayVLANControlUnitForm);
+    Register<TSystemLogHostForm>("TSystemLogHostForm", &SystemLogHostForm);
+    Register<TLogSaveControlForm>("TLogSaveControlForm", &LogSaveControlForm);
+    Register<TMultipleConfigControlForm>("TMultipleConfigControlForm", &MultipleConfigControlForm);
     Register<TVlanStaticForm>("TVlanStaticForm", &VlanStaticForm);
     Register<TVLanCurrentTableForm>("TVLanCurrentTableForm", &VLanCurrentTableForm);
     Register<TTpGroupDestinationForwardedForm>("TTpGroupDestinationForwardedForm", &TpGroupDestinationForwardedForm);

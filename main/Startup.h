@@ -8,7 +8,10 @@
 // Sets the application title, creates the main window and runs the message loop. An exception
 // of the start-up (no SNMP session, a boots counter that cannot be kept, a switch value that is
 // no number) is shown in a message box and ends the program. Returns 0.
+// With SORVANE_OPEN_ITEM naming a menu item (its component name, "BasicInfo1"), that item is
+// chosen OpenItemDelayMs after the main window is made.
 int WinMain();
+inline constexpr int OpenItemDelayMs = 1500;
 
 // The module-level objects of the program, made in dependency order and released in reverse.
 void InitProgramModules();

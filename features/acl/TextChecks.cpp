@@ -1,10 +1,13 @@
 #include "features/acl/TextChecks.h"
 
+#include "gui/PortFunctions.h"
 #include "gui/StackingPortUitForm.h"
 #include "ui/Edit.h"
+#include "ui/ListView.h"
 #include "ui/MessageBox.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 
 namespace {
@@ -105,6 +108,47 @@ bool HasSelectedPorts(const TStackingPortUitForm* picker)
     const std::size_t unitOne = std::min<std::size_t>(picker->PortBoxes.size(), 64);
     for (std::size_t i = 0; i < unitOne; ++i) {
         if (picker->PortBoxes[i]->Checked())
+            return true;
+    }
+    return false;
+}
+
+namespace {
+
+// Whether one of the first count boxes of the unit (1-based) is checked; boxes the picker lacks
+// count as unchecked.
+bool UnitHasCheckedBox(const TStackingPortUitForm& picker, int unit, int count)
+{
+    const std::size_t first = static_cast<std::size_t>(unit - 1) * TStackingPortUitForm::PortsPerUnit;
+    const std::size_t end =
+        std::min(picker.PortBoxes.size(), first + static_cast<std::size_t>(std::clamp(count, 0, 64)));
+    for (std::size_t i = first; i < end; ++i)
+        if (picker.PortBoxes[i]->Checked())
+            return true;
+    return false;
+}
+
+} // namespace
+
+bool HasSelectedPorts(const TStackingPortUitForm* picker, const ui::ListView* units, int unitCount,
+                      const std::string& modelName)
+{
+    if (picker == nullptr)
+        return false;
+    const int pickerUnits = static_cast<int>(picker->PortBoxes.size() / TStackingPortUitForm::PortsPerUnit);
+    const int rows = units != nullptr ? std::min(std::max(unitCount, 0), units->Count()) : 0;
+    if (units == nullptr || units->Count() == 0)
+        return pickerUnits >= 1 && UnitHasCheckedBox(*picker, 1, PortCountOfModel(modelName));
+    for (int i = 0; i < rows; ++i) {
+        const ui::ListItem* row = units->Item(i);
+        if (row->SubItem(7) == "no-exist")
+            continue;
+        const std::string id = row->Caption();
+        int unit = 0;
+        const auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), unit);
+        if (id.empty() || error != std::errc() || end != id.data() + id.size() || unit < 1 || unit > pickerUnits)
+            continue;
+        if (UnitHasCheckedBox(*picker, unit, PortCountOfModel(row->SubItem(6))))
             return true;
     }
     return false;

@@ -10,7 +10,8 @@ class TStackingPortUitForm;
 
 namespace ui {
 class Edit;
-}
+class ListView;
+} // namespace ui
 
 // Messages of CheckIPv6Text: the wrong-length one is the window's choice.
 inline constexpr const char* IPv6LengthMessage = "Please enter a valid IPv6 address whose length is 32 without ':'.";
@@ -35,3 +36,11 @@ bool CheckHex8Text(const std::string& text, const std::string& message, QWidget*
 // Whether a port of unit 1 is chosen on the window's port picker: its 64 boxes, whatever the
 // model's port count. Shows nothing; the caller has its own message. No picker: false.
 bool HasSelectedPorts(const TStackingPortUitForm* picker);
+
+// Whether a port of a present unit is chosen: per row of the unit list (at most unitCount rows;
+// its caption the unit's ID, sub-item 6 its module name, sub-item 7 "exist" or "no-exist") the
+// boxes of that unit that its model has. A unit "no-exist", or whose ID is no number from 1 to
+// the picker's unit count, is passed over. Without any unit row the boxes unit 1 shows for
+// modelName are looked at, so a switch whose unit table was not read still takes a choice.
+bool HasSelectedPorts(const TStackingPortUitForm* picker, const ui::ListView* units, int unitCount,
+                      const std::string& modelName);

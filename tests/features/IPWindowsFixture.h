@@ -1,8 +1,8 @@
 #pragma once
-// The IP list windows against a simulated Sorvane-Kb switch serving
-// tests/support/data/iplists.dat, one switch per test: a window opened modally as its menu
-// handler opens it, a script run inside it and inside the dialogs it opens, and what the switch
-// received.
+// The IP and system list windows against a simulated Sorvane-Kb switch serving
+// tests/support/data/iplists.dat (or the files a suite names), one switch per test: a window
+// opened modally as its menu handler opens it, a script run inside it and inside the dialogs it
+// opens, and what the switch received.
 
 #include "../snmp/RequestFixture.h"
 
@@ -14,6 +14,8 @@
 #include "support/SimSwitch.h"
 
 #include "ui/Button.h"
+#include "ui/ComboBox.h"
+#include "ui/Events.h"
 #include "ui/Guard.h"
 #include "ui/ListView.h"
 
@@ -36,7 +38,10 @@ protected:
     void SetUp() override
     {
         FormTest::SetUp();
-        sim = std::make_unique<SimSwitch>(SimSwitchOptions{"Kb", {"--data", SimSwitch::DataFile("iplists.dat")}});
+        SimSwitchOptions options{"Kb", {}};
+        for (const std::string& file : DataFiles())
+            options.extraArgs.insert(options.extraArgs.end(), {"--data", SimSwitch::DataFile(file)});
+        sim = std::make_unique<SimSwitch>(options);
         savedDevice_ = DefaultDevice;
         savedSecurity_ = DefaultSecurity;
         savedTimeout_ = DefaultTimeout;
@@ -46,6 +51,9 @@ protected:
         ModelNameText = "Sorvane-Kb";
         UnitCount = 1;
     }
+    // The switch's data files beside the model's.
+    virtual std::vector<std::string> DataFiles() const { return {"iplists.dat"}; }
+
     void TearDown() override
     {
         DefaultDevice = savedDevice_;
@@ -128,6 +136,12 @@ protected:
 
     // The SET PDUs since the last call, as "OID=value" texts.
     std::vector<std::vector<std::string>> Sets() { return sim->TakeSetJournal(); }
+    // The same once count PDUs are there (a write the window does not wait for), at most 5 s.
+    std::vector<std::vector<std::string>> SetsOnceThere(std::size_t count)
+    {
+        WaitFor([&] { return sim->SetJournal().size() >= count; }, 5000);
+        return Sets();
+    }
 
     // A figure of the agent's request counts ("getNext", "set" ...).
     int Stat(const std::string& name)
@@ -135,6 +149,15 @@ protected:
         const std::string stats = sim->Control("stats");
         const std::size_t at = stats.find(name + "=");
         return at == std::string::npos ? -1 : std::stoi(stats.substr(at + name.size() + 1));
+    }
+
+    // Picks the entry as a user does: its change handler runs.
+    static void Choose(ui::ComboBox* combo, const std::string& text)
+    {
+        const int index = combo->IndexOf(text);
+        ASSERT_GE(index, 0) << text;
+        combo->SetItemIndex(index);
+        ui::Fire(combo->OnChange, static_cast<QObject*>(combo));
     }
 
     // The first column of every row.

@@ -534,6 +534,23 @@ TEST_F(ProfileWindows, AWriteThatRaisesShowsWhyInTheStatusLine)
         EXPECT_EQ(w.edtProfileID->Text(), "");
         EXPECT_EQ(w.ListView1->Count(), 2);
     }
+    {
+        // The egress Ethernet window the same way.
+        TEgressEthetnetProfileForm& w = Show<TEgressEthetnetProfileForm>();
+        w.edtProfileName->SetText("new");
+        w.edtVLANMask->SetText("0FFF");
+        Choose(w.cbbMacMaskState, "dst-mac-addr");
+        w.edtDstMacMask->SetText("0102");
+        w.edtProfileID->SetText("3");
+        Click(w.AddBtn);
+        EXPECT_TRUE(Sets().empty());
+        EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
+        const std::string line = StatusLine(&w);
+        EXPECT_FALSE(line.empty());
+        EXPECT_EQ(line.find("Ok!"), std::string::npos) << line;
+        EXPECT_TRUE(w.AddBtn->isEnabled());
+        EXPECT_EQ(w.edtProfileID->Text(), "");
+    }
     // An address that cannot be used: the read after the failed write fails as well, quietly.
     TEgressIPv4ProfileForm& w = Show<TEgressIPv4ProfileForm>();
     w.Request->Request.Device.Address = "no such host name!";

@@ -93,6 +93,28 @@ TEST_F(STPInfoWindow, TimerRelationsAreCheckedBeforeAnyWrite)
     EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
 }
 
+// A write that cannot go out stops Set before anything is written; the reason stands in the
+// status line as the bridge values' log line, and the next Set writes as usual.
+TEST_F(STPInfoWindow, AWriteThatRaisesIsShownInTheBridgeLogLine)
+{
+    InWindow<TSTP_Info>([&](TSTP_Info& w) {
+        ASSERT_NE(w.HelloTimeRequest, nullptr);
+        w.HelloTimeRequest->Request.Device.Address = "no such host name!";
+        Click(w.BT_Set);
+        const std::string line = StatusLine(&w);
+        EXPECT_FALSE(line.empty());
+        EXPECT_EQ(line.find("Ok!"), std::string::npos) << line;
+        EXPECT_EQ(line.rfind("Get: ", 0), 0u) << "written through the bridge request's log line: " << line;
+        EXPECT_TRUE(Sets().empty());
+
+        w.HelloTimeRequest->Request.Device.Address = sim->Address();
+        Click(w.BT_Set);
+        EXPECT_EQ(Sets().size(), 3u);
+        EXPECT_NE(StatusLine(&w).find("Ok!"), std::string::npos) << StatusLine(&w);
+    });
+    EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
+}
+
 TEST_F(STPInfoWindow, UnderRSTPSetWritesTheHelloTimeThenTheBridgeThenTheVersion)
 {
     InWindow<TSTP_Info>([&](TSTP_Info& w) {

@@ -1,14 +1,17 @@
 // The spanning tree global state window against the simulated switch: enabling asks first,
 // writes 3 with a long time-out behind the progress window and reads the state again; disabling
-// writes 2 without a question; Set before the first read has filled the list does nothing.
+// writes 2 without a question; a refused write is shown over the main window; Set before the
+// first read has filled the list does nothing.
 
 #include "SpanningTreeFixture.h"
 
 #include "features/switching/SpanningTreeAlgorithmForm.h"
 #include "gui/ProgressForm2.h"
 
+#include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/ComboBox.h"
+#include "ui/Form.h"
 #include "ui/Label.h"
 
 namespace {
@@ -89,6 +92,29 @@ TEST_F(SpanningTreeAlgorithmWindow, DisableWritesTwoWithoutAQuestion)
         EXPECT_EQ(w.ComboBox1->Text(), "disabled");
     });
     EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
+    EXPECT_EQ(Sets(), (Table{{StateOid + "=2"}}));
+}
+
+// The request belongs to the main window: a write the switch refuses is shown in a box owned by
+// it, and the state is read again.
+TEST_F(SpanningTreeAlgorithmWindow, ARefusedWriteIsShownOverTheMainWindow)
+{
+    ui::Form mainWindow(nullptr);
+    ui::SetMainForm(&mainWindow);
+    sim->Control("data " + StateOid + " i 3 ro enum=2,3"); // a state the switch keeps
+    InWindow<TSpanningTreeAlgorithmForm>([&](TSpanningTreeAlgorithmForm& w) {
+        ASSERT_TRUE(WaitFor([&] { return ReadDone(w); }));
+        w.ComboBox1->SetItemIndex(w.ComboBox1->IndexOf("disabled"));
+        Click(w.SetButton);
+        ASSERT_TRUE(WaitFor([&] { return !MessageBoxes().empty() && Quiet(w.Request.get()); }));
+        EXPECT_EQ(w.ComboBox1->Text(), "enabled");
+    });
+    ui::SetMainForm(nullptr);
+    ASSERT_EQ(MessageBoxes().size(), 1u);
+    EXPECT_EQ(MessageBoxes()[0].Owner, &mainWindow);
+    const std::vector<int> statuses = sim->SetJournalStatuses();
+    ASSERT_EQ(statuses.size(), 1u);
+    EXPECT_NE(statuses[0], 0);
     EXPECT_EQ(Sets(), (Table{{StateOid + "=2"}}));
 }
 

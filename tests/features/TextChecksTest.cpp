@@ -7,6 +7,10 @@
 
 #include "gui/StackingPortUitForm.h"
 #include "ui/Edit.h"
+#include "ui/ListView.h"
+
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -129,6 +133,59 @@ TEST_F(TextChecks, SelectedPortsAreLookedForAmongUnitOnesSixtyFourBoxes)
     // Port 64 counts though the model shows ten boxes.
     picker.PortBoxes[63]->SetChecked(true);
     EXPECT_TRUE(HasSelectedPorts(&picker));
+    EXPECT_TRUE(MessageBoxes().empty());
+}
+
+// The present-units form: the unit list bounds what is read, a unit's model bounds its boxes.
+TEST_F(TextChecks, SelectedPortsOfPresentUnits)
+{
+    struct UnitRow {
+        std::string id, model, exist;
+    };
+    struct PresentCase {
+        const char* name;
+        int pickerUnits;
+        std::vector<UnitRow> rows;
+        int unitCount;
+        std::vector<int> checked; // box indexes
+        bool expected;
+    };
+    const UnitRow kb1{"1", "Sorvane-Kb", "exist"};
+    const PresentCase cases[] = {
+        {"box 3 of a Kb unit 1", 1, {kb1}, 1, {2}, true},
+        {"only box 27, beyond the Kb's 26 ports", 1, {kb1}, 1, {26}, false},
+        {"unit 1 no-exist with boxes checked", 1, {{"1", "Sorvane-Kb", "no-exist"}}, 1, {0, 2}, false},
+        {"no unit row: unit 1's visible boxes", 1, {}, 1, {2}, true},
+        {"no unit row: a box unit 1 hides", 1, {}, 1, {26}, false},
+        {"an ID beyond a one-unit picker", 1, {{"2", "Sorvane-Kb", "exist"}}, 1, {2, 66}, false},
+        {"an ID that is no number", 2, {{"x", "Sorvane-Kb", "exist"}}, 1, {2}, false},
+        {"UnitCount 2 with one row", 2, {kb1}, 2, {2}, true},
+        {"UnitCount 2 with one row, nothing on it", 2, {kb1}, 2, {66}, false},
+        {"unit 2 present", 2, {kb1, {"2", "Sorvane-Kb", "exist"}}, 2, {66}, true},
+        {"rows beyond UnitCount are not read", 2, {kb1, {"2", "Sorvane-Kb", "exist"}}, 1, {66}, false},
+    };
+    for (const PresentCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TStackingPortUitForm picker;
+        for (int u = 1; u <= c.pickerUnits; ++u)
+            picker.AddUnit("Unit" + std::to_string(u), (u - 1) * 64 + 1, 64, 12);
+        picker.ShowUnit("1", "Sorvane-Kb", 1, 26);
+        for (int box : c.checked)
+            if (static_cast<std::size_t>(box) < picker.PortBoxes.size())
+                picker.PortBoxes[static_cast<std::size_t>(box)]->SetChecked(true);
+        ui::ListView units;
+        for (const UnitRow& r : c.rows) {
+            ui::ListItem* row = units.AddItem();
+            row->SetCaption(r.id);
+            // Sub-items 0 to 5 (MAC address ... version) play no part.
+            for (int k = 0; k < 6; ++k)
+                row->AddSubItem("-");
+            row->AddSubItem(r.model);
+            row->AddSubItem(r.exist);
+        }
+        EXPECT_EQ(HasSelectedPorts(&picker, &units, c.unitCount, "Sorvane-Kb"), c.expected);
+    }
+    EXPECT_FALSE(HasSelectedPorts(nullptr, nullptr, 1, "Sorvane-Kb"));
     EXPECT_TRUE(MessageBoxes().empty());
 }
 

@@ -133,7 +133,8 @@ TEST(VlanList, ABlockTakesOnlyListsOfItsOwnVlans)
         {"", 1, true},
         {"0", 1, true},
         {"1-512", 0, true},
-        {"4095", 7, true},
+        {"4094", 7, true},
+        {"4095", 7, false},
         {"10", 1, false},
         {"4095", 1, false},
         {"600-1025", 1, false},
@@ -150,7 +151,7 @@ TEST(VlanList, ABlockTakesOnlyListsOfItsOwnVlans)
     for (const BlockCase& c : cases)
         EXPECT_EQ(IsVlanBlockListText(c.text, c.block), c.accepted) << '"' << c.text << "\" block " << c.block;
     EXPECT_EQ(VlanBlockCaption(0), "1-512");
-    EXPECT_EQ(VlanBlockCaption(7), "3585-4096");
+    EXPECT_EQ(VlanBlockCaption(7), "3585-4094");
 }
 
 class VlanBlockCheck : public FormTest {};
@@ -161,6 +162,10 @@ TEST_F(VlanBlockCheck, ARefusedListIsNamedWithItsBlock)
     EXPECT_TRUE(MessageBoxes().empty());
     EXPECT_FALSE(CheckVlanBlockText(nullptr, "10", 1));
     EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{"Please input a VLAN list within 513-1024."});
+    // The last block ends at the last VLAN ID, as its caption says.
+    ClearMessageBoxes();
+    EXPECT_FALSE(CheckVlanBlockText(nullptr, "4000-4095", 7));
+    EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{"Please input a VLAN list within 3585-4094."});
 }
 
 } // namespace

@@ -13,11 +13,14 @@
 #include "ui/ScrollBox.h"
 #include "ui/StatusBar.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <cstdlib>
 
 #include <unistd.h>
 
@@ -73,6 +76,45 @@ TEST_F(Startup, AgainstTheSimulatedSwitch)
     ASSERT_TRUE(boots.open(QIODevice::ReadOnly)) << "the boots counter file";
     EXPECT_FALSE(boots.readAll().isEmpty());
     EXPECT_EQ(MainForm, nullptr) << "the main window is gone with the program";
+}
+
+// make demo's screenshot: the item named in the environment opens its window over the main
+// window, the switch's reply in it; an unknown name opens nothing.
+TEST_F(Startup, TheMenuItemNamedInTheEnvironmentIsChosen)
+{
+    SimSwitch sim;
+    const std::vector<std::string> parameters = {
+        "/I" + sim.Address(), "/v3", "/t" + std::to_string(sim.Port()), "/m3",
+        "/n" + std::string(SimCredentials::NoAuthUser), "/l1"};
+    struct Case {
+        const char* item;
+        bool opens;
+    };
+    for (const Case c : {Case{"BasicInfo1", true}, Case{"NoSuchItem1", false}}) {
+        SCOPED_TRACE(c.item);
+        setenv("SORVANE_OPEN_ITEM", c.item, 1);
+        bool opened = false;
+        std::string caption;
+        const int result = Run(parameters, [&] {
+            if (c.opens) {
+                RunInNextModal([&](ui::Form* shown) {
+                    opened = true;
+                    caption = shown->Caption();
+                    shown->Close();
+                });
+                WaitFor([&] { return opened; }, OpenItemDelayMs + 30000);
+            } else {
+                WaitFor([] { return false; }, OpenItemDelayMs + 1000);
+                opened = QApplication::activeModalWidget() != nullptr;
+            }
+        });
+        unsetenv("SORVANE_OPEN_ITEM");
+        EXPECT_EQ(result, 0);
+        EXPECT_EQ(opened, c.opens);
+        if (c.opens) {
+            EXPECT_NE(caption.find("Basic Information"), std::string::npos) << caption;
+        }
+    }
 }
 
 TEST_F(Startup, WithoutParametersItSaysSoAndEnds)
