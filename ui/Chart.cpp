@@ -8,6 +8,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -173,20 +174,19 @@ void Chart::UpdateLabels()
     if (wanted == axisLabels_)
         return;
     axisLabels_ = std::move(wanted);
-    // A new axis is filled before it joins the chart, so the chart lays it out once rather than
-    // once per label.
-    auto* axis = new QCategoryAxis;
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    axis->setStartValue(AxisStart);
+    // The axis is refilled in place with its signals held, then told once, so the chart lays it
+    // out once rather than once per label. (An axis replaced instead would leave its old graphics
+    // to a deferred deletion that a closing window may never reach.)
+    const double from = xAxis_->min();
+    const double to = xAxis_->max();
+    QSignalBlocker hold(xAxis_);
+    for (const QString& label : xAxis_->categoriesLabels())
+        xAxis_->remove(label);
     for (const auto& [position, label] : axisLabels_)
-        axis->append(ToQString(label), position);
-    axis->setRange(xAxis_->min(), xAxis_->max());
-    chart_->removeAxis(xAxis_);
-    delete xAxis_;
-    xAxis_ = axis;
-    chart_->addAxis(xAxis_, Qt::AlignBottom);
-    for (const Series& s : series_)
-        s.line->attachAxis(xAxis_);
+        xAxis_->append(ToQString(label), position);
+    hold.unblock();
+    xAxis_->setRange(from, to);
+    emit xAxis_->categoriesChanged();
 }
 
 void Chart::Loaded()

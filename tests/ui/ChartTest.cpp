@@ -3,6 +3,7 @@
 #include "support/FormTest.h"
 #include "ui/Chart.h"
 
+#include <QCategoryAxis>
 #include <QImage>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -69,6 +70,16 @@ TEST_F(ChartTest, TheXAxisShowsEachLabelOnceWhereItFirstShows)
     EXPECT_EQ(chart.AxisLabels(), (std::vector<std::pair<double, std::string>>{
                                       {1, " 09:59:59 "}, {2, " 10:00:01 "}, {4, " 10:00:02 "}}));
     EXPECT_EQ(chart.Labels(0)[2], " 10:00:01 ");
+    // What the axis itself holds, in place.
+    auto* axis = qobject_cast<QCategoryAxis*>(chart.chart()->axes(Qt::Horizontal).at(0));
+    ASSERT_NE(axis, nullptr);
+    EXPECT_EQ(axis->categoriesLabels(), (QStringList{" 09:59:59 ", " 10:00:01 ", " 10:00:02 "}));
+    EXPECT_EQ(axis->endValue(" 10:00:02 "), 4);
+    EXPECT_EQ(chart.XRange(), std::make_pair(0.0, 4.0));
+    chart.SetPoints(0, {0, 7, 8, 9}, {"", " 10:00:01 ", " 10:00:01 ", " 10:00:02 "});
+    chart.SetPoints(1, {0, 1, 1, 1}, {" 10:00:01 ", " 10:00:01 ", " 10:00:02 ", " 10:00:03 "});
+    EXPECT_EQ(axis->categoriesLabels(), (QStringList{" 10:00:01 ", " 10:00:02 "})) << "series 0 labels point 3";
+    EXPECT_EQ(chart.chart()->axes(Qt::Horizontal).at(0), axis) << "refilled, not replaced";
     chart.Clear(0);
     chart.Clear(1);
     EXPECT_TRUE(chart.AxisLabels().empty());
