@@ -72,10 +72,13 @@
 #include "features/switching/VLanPortInfomationForm.h"
 #include "features/switching/VlanStaticForm.h"
 #include "features/switching/VoiceVLANGlobalForm.h"
+#include "features/system/AboutForm.h"
 #include "features/system/ARPIPV6ControlForm.h"
 #include "features/system/ARPSpoofingPreventMgmtForm.h"
+#include "features/system/CurrentTimeForm.h"
 #include "features/system/DHCPRelayVLANControlUnitForm.h"
 #include "features/system/DNSCtrlForm.h"
+#include "features/system/EquipmentBasicInfoForm.h"
 #include "features/system/IpCtrlForm.h"
 #include "features/system/IpMacBindBlockedForm.h"
 #include "features/system/IPMACBindingForm.h"
@@ -84,7 +87,11 @@
 #include "features/system/Ipv6StaticRouteForm.h"
 #include "features/system/LogSaveControlForm.h"
 #include "features/system/MultipleConfigControlForm.h"
+#include "features/system/ProbeBasicInformationForm.h"
+#include "features/system/SMTPControlForm.h"
+#include "features/system/SummerTimeForm.h"
 #include "features/system/SystemLogHostForm.h"
+#include "features/system/TimeRangeForm.h"
 
 #include <map>
 
@@ -184,6 +191,13 @@ void RegisterHandMadeWindows()
     Register<TAggregatorPortTableForm>("TAggregatorPortTableForm", &AggregatorPortTableForm);
     Register<TPBridgeConfigForm>("TPBridgeConfigForm", &PBridgeConfigForm);
     Register<TPortCapabilities8021dForm>("TPortCapabilities8021dForm", &PortCapabilities8021dForm);
+    Register<TTimeRangeForm>("TTimeRangeForm", &TimeRangeForm);
+    Register<TCurrentTimeForm>("TCurrentTimeForm", &CurrentTimeForm);
+    Register<TSummerTimeForm>("TSummerTimeForm");
+    Register<TSMTPControlForm>("TSMTPControlForm");
+    Register<TEquipmentBasicInfoForm>("TEquipmentBasicInfoForm", &EquipmentBasicInfoForm);
+    Register<TProbeBasicInformationForm>("TProbeBasicInformationForm", &ProbeBasicInformationForm);
+    Register<TAboutForm>("TAboutForm", &AboutForm);
 }
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;

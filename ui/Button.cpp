@@ -7,6 +7,7 @@
 
 #include <QBitmap>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTimer>
@@ -44,6 +45,22 @@ void Button::Clicked()
             form->SetModalResult(modalResult_);
     }
     Fire(OnClick, static_cast<QObject*>(this));
+}
+
+void Button::keyPressEvent(QKeyEvent* event)
+{
+    if (OnKeyDown) {
+        const Qt::KeyboardModifiers held = event->modifiers();
+        const int shift = (held.testFlag(Qt::ShiftModifier) ? ssShift : 0) | (held.testFlag(Qt::AltModifier) ? ssAlt : 0)
+            | (held.testFlag(Qt::ControlModifier) ? ssCtrl : 0);
+        int key = event->key();
+        RunGuarded([&] { Fire(OnKeyDown, static_cast<QObject*>(this), key, shift); });
+        if (key == 0) {
+            event->accept();
+            return;
+        }
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void Button::DropPress()

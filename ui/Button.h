@@ -27,6 +27,8 @@ public:
     void Click();
 
     NotifyEvent OnClick;
+    // A key pressed while the button has the focus, before the button handles it.
+    KeyDownEvent OnKeyDown;
 
     // The mouse press that is giving the button the focus is not taken (Edit::RefuseExit). A
     // focus that came by the keyboard brings no press: the mark ends with the current event.
@@ -37,6 +39,7 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Clicked();

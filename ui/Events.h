@@ -26,6 +26,11 @@ using CloseEvent = std::function<void(QObject* Sender, CloseAction& Action)>;
 using CloseQueryEvent = std::function<void(QObject* Sender, bool& CanClose)>;
 // Key is the typed character (8 for Backspace, 13 for Enter); setting it to 0 drops the key.
 using KeyPressEvent = std::function<void(QObject* Sender, char& Key)>;
+// The modifier keys held with a key (bits of Shift in a KeyDownEvent).
+enum ShiftState { ssShift = 1, ssAlt = 2, ssCtrl = 4 };
+// Key is the pressed key (a Qt::Key value, F3 included), Shift the ShiftState bits held;
+// setting Key to 0 drops the key.
+using KeyDownEvent = std::function<void(QObject* Sender, int& Key, int Shift)>;
 // X and Y in the control's client coordinates.
 using MouseMoveEvent = std::function<void(QObject* Sender, int X, int Y)>;
 using SelectItemEvent = std::function<void(QObject* Sender, ListItem* Item, bool Selected)>;

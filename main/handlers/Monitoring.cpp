@@ -75,7 +75,7 @@ const HandlerRow Rows[] = {
     {.Name = "History1Click",                    .Family = ExternalTool,    .PageSwitch = "/TRmon_History"},
     {.Name = "AlarmEvent1Click",                 .Family = ExternalTool,    .PageSwitch = "/TRmon_AlarmEvent"},
     // RMON > Probe Configuration
-    {.Name = "ProbeBasicInformation1Click",      .Family = HandMadeForm,    .WindowClass = "TProbeBasicInformationForm", .Title = "Probe Basic Information"},
+    {.Name = "ProbeBasicInformation1Click",      .Family = HandMadeForm,    .WindowClass = "TProbeBasicInformationForm", .Title = "Probe Basic Information", .UnitGlobal = true},
     {.Name = "NetConfiguration1Click",           .Family = GeneratedTable,  .Title = "RMON Probe Net Configuration Table", .Table = {"Oid_rmonprobe", "1.3.6.1.2.1.16.19.11.1.1"},                          .Kind = MVT_FMV, .Keys = 1},
     {.Name = "NetDefaultGateway1Click",          .Family = GeneratedScalar, .Title = "RMON Probe Net Default Gateway",     .Table = {"Oid_rmonprobe", "1.3.6.1.2.1.16.19.12"}},
 

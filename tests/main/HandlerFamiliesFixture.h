@@ -13,6 +13,7 @@
 #include "ui/Control.h"
 #include "ui/Edit.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
@@ -30,6 +31,17 @@ protected:
         for (const std::string& file : data)
             options.extraArgs.insert(options.extraArgs.end(), {"--data", SimSwitch::DataFile(file)});
         return options;
+    }
+
+    // Whether the item is enabled as it is when shown: Qt greys an item the layout hides,
+    // whatever its handler.
+    static bool EnabledWhenShown(QAction* item)
+    {
+        const bool visible = item->isVisible();
+        item->setVisible(true);
+        const bool enabled = item->isEnabled();
+        item->setVisible(visible);
+        return enabled;
     }
 
     // The main window started on the switch over SNMPv3 (which carries the port); the requests

@@ -374,7 +374,7 @@ TEST_F(NetAppOamMonitoringRows, ItemsTheModelAndTheFirmwareShow)
                                  "PortMirrorTable1", "RSPANTable1", "ProbeBasicInformation1", "Test1"}) {
             const HandlerRow* row = FindHandler(std::string(item) + "Click");
             ASSERT_NE(row, nullptr) << item;
-            EXPECT_EQ(menu.Item(item)->isEnabled(), FindHandMadeWindow(row->WindowClass) != nullptr) << item;
+            EXPECT_EQ(EnabledWhenShown(menu.Item(item)), FindHandMadeWindow(row->WindowClass) != nullptr) << item;
         }
     }
 }
