@@ -20,7 +20,10 @@
 #include "features/acl/NDSpoofingPreventForm.h"
 #include "features/acl/PktContentProfileForm.h"
 #include "features/acl/PktContentRuleForm.h"
+#include "features/switching/AggregatorPortTableForm.h"
 #include "features/switching/CoSBrandwidthctrlForm.h"
+#include "features/switching/dot3ControlForm.h"
+#include "features/switching/dot3PauseForm.h"
 #include "features/switching/EEEStateFormUnit.h"
 #include "features/switching/GARPForm.h"
 #include "features/switching/IGMPMulticastVlanForm.h"
@@ -51,6 +54,8 @@
 #include "features/switching/MSTPVLANUnitForm.h"
 #include "features/switching/MulticastFilterInformationForm.h"
 #include "features/switching/MulticastForwardingInformationForm.h"
+#include "features/switching/PBridgeConfigForm.h"
+#include "features/switching/PortCapabilities8021dForm.h"
 #include "features/switching/PortMirrorForm.h"
 #include "features/switching/PortTrunkForm.h"
 #include "features/switching/PrivateVLANForm.h"
@@ -59,6 +64,7 @@
 #include "features/switching/SecondaryVlanForm.h"
 #include "features/switching/SpanningTreeAlgorithmForm.h"
 #include "features/switching/STP_Info.h"
+#include "features/switching/TpBridgePortInfo_Table.h"
 #include "features/switching/TpGroupDestinationForwardedForm.h"
 #include "features/switching/TrafficSegmentationForm.h"
 #include "features/switching/UnicastFilterInformationForm.h"
@@ -179,6 +185,12 @@ void RegisterHandMadeWindows()
     Register<TMLDSnoopingProxyUpstreamInterfaceForm>("TMLDSnoopingProxyUpstreamInterfaceForm",
                                                      &MLDSnoopingProxyUpstreamInterfaceForm);
     Register<TMcastProxyGroupForm>("TMcastProxyGroupForm", &McastProxyGroupForm);
+    Register<TTpBridgePortInfo_Table>("TTpBridgePortInfo_Table", &TpBridgePortInfo_Table);
+    Register<Tdot3PauseForm>("Tdot3PauseForm", &dot3PauseForm);
+    Register<Tdot3ControlForm>("Tdot3ControlForm", &dot3ControlForm);
+    Register<TAggregatorPortTableForm>("TAggregatorPortTableForm", &AggregatorPortTableForm);
+    Register<TPBridgeConfigForm>("TPBridgeConfigForm", &PBridgeConfigForm);
+    Register<TPortCapabilities8021dForm>("TPortCapabilities8021dForm", &PortCapabilities8021dForm);
     Register<TTimeRangeForm>("TTimeRangeForm", &TimeRangeForm);
     Register<TCurrentTimeForm>("TCurrentTimeForm", &CurrentTimeForm);
     Register<TSummerTimeForm>("TSummerTimeForm");

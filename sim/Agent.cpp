@@ -332,9 +332,10 @@ int RunAgent(const AgentOptions& options, DataModel& model)
 
     init_agent(AppName);
     // The agent library keeps empty handlers at the roots 0, 1 and 2; the data lives below
-    // iso.std (1.0) and iso.org (1.3). All SET phases of every subtree run before the next
-    // phase starts, so a SET across both stays all-or-nothing.
-    static const oid roots[][2] = {{1, 0}, {1, 3}};
+    // iso.std (1.0), iso.member-body (1.2: the IEEE 802.3ad LAG MIB) and iso.org (1.3). All SET
+    // phases of every subtree run before the next phase starts, so a SET across them stays
+    // all-or-nothing.
+    static const oid roots[][2] = {{1, 0}, {1, 2}, {1, 3}};
     for (const auto& root : roots) {
         netsnmp_handler_registration* registration = netsnmp_create_handler_registration(
             "sorvane-sim", HandleRequests, root, 2, HANDLER_CAN_RWRITE);

@@ -26,11 +26,17 @@ void ComboBox::SetStyle(ComboStyle style)
     if (edit == nullptr)
         return;
     edit->setText(ToQString(text));
-    if (edit != watchedEdit_) {
-        watchedEdit_ = edit;
-        connect(edit, &QLineEdit::textEdited, this,
-                [this] { RunGuarded([this] { Fire(OnChange, static_cast<QObject*>(this)); }); });
-    }
+    WatchEdit();
+}
+
+void ComboBox::WatchEdit()
+{
+    QLineEdit* edit = lineEdit();
+    if (edit == nullptr || edit == watchedEdit_)
+        return;
+    watchedEdit_ = edit;
+    connect(edit, &QLineEdit::textEdited, this,
+            [this] { RunGuarded([this] { Fire(OnChange, static_cast<QObject*>(this)); }); });
 }
 
 std::string ComboBox::ItemText(int index) const
@@ -94,6 +100,8 @@ void ComboBox::SetText(const std::string& text)
 
 void ComboBox::Loaded()
 {
+    // A layout that makes the box a drop-down: typing in its edit is a change too.
+    WatchEdit();
     const QVariant index = property("ItemIndex");
     SetItemIndex(index.isValid() ? index.toInt() : -1);
 }

@@ -48,6 +48,9 @@ public:
     void Loaded() override;
 
 private:
+    // Typing in the drop-down's edit fires OnChange.
+    void WatchEdit();
+
     QPointer<QLineEdit> watchedEdit_; // the drop-down's edit whose typing is a change
 };
 

@@ -46,12 +46,7 @@ void WindowLifecycle::InitWindow()
 void WindowLifecycle::Attach(MvSNMPRequest2Controls& request, bool endGet, bool endSet)
 {
     logLine_ = &request;
-    if (auto* bar = FormWidget()->findChild<ui::StatusBar*>()) {
-        if (bar->PanelCount() > 0)
-            request.SetLogTarget(bar->Panel(0));
-        else
-            request.SetLogTarget(static_cast<QWidget*>(bar));
-    }
+    LogToStatusLine(request);
     if (endGet)
         request.OnGetEnd = [this](MvSNMPRequest2Controls* sender, const MvSNMPError& result) {
             OnEndGet(sender, result);
@@ -66,6 +61,16 @@ void WindowLifecycle::Attach(MvSNMPRequest2Controls& request, bool endGet, bool 
         if (!variants_.LogOnly)
             DataComplete = 1;
     };
+}
+
+void WindowLifecycle::LogToStatusLine(MvSNMPRequest2Controls& request) const
+{
+    if (auto* bar = FormWidget()->findChild<ui::StatusBar*>()) {
+        if (bar->PanelCount() > 0)
+            request.SetLogTarget(bar->Panel(0));
+        else
+            request.SetLogTarget(static_cast<QWidget*>(bar));
+    }
 }
 
 bool WindowLifecycle::Read(MvSNMPRequest2Controls& request, bool keepDataComplete)

@@ -113,6 +113,9 @@ public:
     // endSet, and the end of every read of the request ends the window's read. The request
     // attached last takes the exceptions of ExceptionsToLogLine.
     void Attach(MvSNMPRequest2Controls& request, bool endGet = true, bool endSet = false);
+    // The log target alone (status panel 0): a second request of the window that reports in
+    // the status line and leaves the window's read and its exceptions to the first.
+    void LogToStatusLine(MvSNMPRequest2Controls& request) const;
     // The read helper of FormCreate, Refresh, Add, Set and Delete: the active flag set,
     // DataComplete 0 unless keepDataComplete, then Get. Returns Get's result; an exception of the
     // send reaches the caller (run it under Guarded).

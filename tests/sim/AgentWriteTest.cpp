@@ -174,3 +174,19 @@ TEST_F(SimAgentWrite, ReadCommunityCannotWrite)
 }
 
 } // namespace
+
+// The 802.3ad LAG MIB lives under iso.member-body (1.2), beside the iso.org data.
+TEST(SimAgentMemberBody, ObjectsUnder12AreReadAndWritten)
+{
+    SimSwitch sim{{"Kb", {"--data", SimSwitch::DataFile("livecounters.dat")}}};
+    const std::string actorKey = "1.2.840.10006.300.43.1.2.1.1.4.1";
+    auto get = [&] {
+        return RunSnmpTool("snmpget", {"-v2c", "-c", SimCredentials::ReadCommunity, sim.Endpoint(), actorKey}).output;
+    };
+    EXPECT_NE(get().find("INTEGER: 1"), std::string::npos) << get();
+    const ToolResult r = RunSnmpTool("snmpset", {"-v2c", "-c", SimCredentials::WriteCommunity, "-t", "2", "-r", "0",
+                                                 sim.Endpoint(), actorKey, "i", "300", "1.3.6.1.2.1.10.7.10.1.1.1",
+                                                 "i", "1"});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(get().find("INTEGER: 300"), std::string::npos) << get();
+}

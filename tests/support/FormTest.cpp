@@ -1,12 +1,18 @@
 #include "FormTest.h"
 
 #include "ui/Beep.h"
+#include "ui/Guard.h"
 #include "ui/Handling.h"
 #include "ui/MessageLoop.h"
 #include "ui/StatusBar.h"
 #include "ui/Text.h"
+#include "ui/Timer.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -103,13 +109,38 @@ void FormTest::Click(QWidget* form, const std::string& name)
         Click(control);
 }
 
+namespace {
+
+// Where a user clicks a control: a check box or radio button takes clicks only on its mark and
+// caption, which a wide box leaves short of its middle.
+QPoint ClickPoint(QWidget* control)
+{
+    QStyle::SubElement clickRect;
+    if (qobject_cast<QCheckBox*>(control) != nullptr)
+        clickRect = QStyle::SE_CheckBoxClickRect;
+    else if (qobject_cast<QRadioButton*>(control) != nullptr)
+        clickRect = QStyle::SE_RadioButtonClickRect;
+    else
+        return control->rect().center();
+    auto* button = static_cast<QAbstractButton*>(control);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    const QRect rect = button->style()->subElementRect(clickRect, &option, button);
+    return rect.isEmpty() ? control->rect().center() : rect.center();
+}
+
+} // namespace
+
 void FormTest::Click(QWidget* control)
 {
     if (!control->isVisible()) {
         ADD_FAILURE() << control->objectName().toStdString() << " is not visible";
         return;
     }
-    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+    QTest::mouseClick(control, Qt::LeftButton, {}, ClickPoint(control));
 }
 
 namespace {
@@ -172,6 +203,16 @@ std::string FormTest::StatusLine(QWidget* form)
     if (bar->PanelCount() > 0 && !bar->SimplePanel())
         return bar->Panel(0)->Text();
     return bar->SimpleText();
+}
+
+void FormTest::FireTimer(QWidget* form, const std::string& name)
+{
+    auto* timer = dynamic_cast<ui::Timer*>(FindObject(form, name));
+    if (timer == nullptr) {
+        ADD_FAILURE() << "no timer " << name;
+        return;
+    }
+    ui::RunGuarded([timer] { ui::Fire(timer->OnTimer, static_cast<QObject*>(timer)); });
 }
 
 void FormTest::ClickMenuItem(QWidget* form, const std::string& name)

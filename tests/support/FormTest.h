@@ -65,6 +65,10 @@ protected:
     // Panel 0 of the window's first status bar, or its simple text when it has no panels.
     static std::string StatusLine(QWidget* form);
 
+    // The timer with that component name runs its timer event once, as its tick would (the
+    // window's poll without waiting for the clock), whether or not it is enabled.
+    static void FireTimer(QWidget* form, const std::string& name);
+
     // Triggers the menu item (an action) with that component name.
     static void ClickMenuItem(QWidget* form, const std::string& name);
 

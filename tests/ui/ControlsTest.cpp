@@ -149,6 +149,14 @@ TEST_F(Controls, ComboChangeFiresOnlyForAUsersChoice)
     fresh.OnChange = [&](QObject*) { ++changes; };
     TypeInto(&fresh, "ab");
     EXPECT_EQ(changes, 3) << "typing into a drop-down is a change";
+
+    // A layout makes the box a drop-down with Qt's own property, then loads it.
+    ui::ComboBox laidOut(form().TopPanel);
+    laidOut.setEditable(true);
+    laidOut.Loaded();
+    laidOut.OnChange = [&](QObject*) { ++changes; };
+    TypeInto(&laidOut, "12");
+    EXPECT_EQ(changes, 5) << "typing into a laid-out drop-down is a change";
 }
 
 TEST_F(Controls, CheckBoxClickFiresForEveryChangeOfState)
