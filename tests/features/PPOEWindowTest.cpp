@@ -141,6 +141,10 @@ TEST_F(PPOEWindow, TheStringsBoxFollowsTheCircuitIDAndClosingClearsTheBoxes)
 {
     InWindow<Window>([&](Window& w) {
         WaitUntilIdle(w);
+        // A click anywhere in the list allows Edit, in the empty space too.
+        EXPECT_FALSE(w.btnEdit->isEnabled());
+        ClickRow(w.ListView1, -1);
+        EXPECT_TRUE(w.btnEdit->isEnabled());
         EXPECT_TRUE(InDialog(w, 0, [&](Dialog& d) {
             // switch-ip: no string to write.
             EXPECT_FALSE(d.EditUDF->isEnabled());
@@ -233,6 +237,36 @@ TEST_F(PPOEWindow, AClickInTheListStopsASlowFirstRead)
         EXPECT_EQ(w.ListView1->Count(), 4);
     });
     EXPECT_EQ(MessageBoxes().size(), 1u) << LastMessageBoxText();
+}
+
+// A double click while a read runs stops it and opens the dialog once the read has ended, so the
+// dialog's write never runs beside it.
+TEST_F(PPOEWindow, ADoubleClickDuringAReadOpensTheDialogOnceTheReadHasEnded)
+{
+    sim->Control("delay 300");
+    InWindow<Window>([&](Window& w) {
+        ASSERT_TRUE(WaitFor([&] { return w.ListView1->Count() >= 1; }));
+        bool ran = false;
+        RunInNextModal([&](ui::Form* shown) {
+            auto* d = dynamic_cast<Dialog*>(shown);
+            ASSERT_NE(d, nullptr);
+            ran = true;
+            EXPECT_TRUE(Idle(w, w.Request.get()));
+            EXPECT_EQ(d->EditIndex->Text(), "1");
+            sim->Control("delay 0");
+            Choose(d->cbxState, "disabled");
+            Click(d->CheckBox1);
+            Click(d->SetChecked);
+            EXPECT_TRUE(Closing(*d));
+        }, 10000);
+        DoubleClickRow(w.ListView1, 0);
+        EXPECT_TRUE(ran);
+        EXPECT_EQ(Sets(), (Table{{Entry + ".2.1=2"}}));
+        WaitUntilIdle(w);
+        EXPECT_EQ(Cells(w.ListView1)[0][1], "disabled");
+        EXPECT_EQ(w.ListView1->Count(), 4);
+    });
+    EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
 }
 
 } // namespace
