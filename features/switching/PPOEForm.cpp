@@ -20,7 +20,8 @@ const char* const NoTableText = "The PPPoE circuit ID table is missing.";
 
 } // namespace
 
-TPPOEForm::TPPOEForm(QWidget* owner) : ui::Form(owner), ListWindowFrame(this, {.CloseQuery = true, .KeepLayoutSize = true})
+TPPOEForm::TPPOEForm(QWidget* owner)
+    : ui::Form(owner), ListWindowFrame(this, {.CloseQuery = true, .KeepLayoutSize = true})
 {
     setupUi(this);
     Loaded();
