@@ -57,12 +57,16 @@
 #include "features/switching/MSTPVLANUnitForm.h"
 #include "features/switching/MulticastFilterInformationForm.h"
 #include "features/switching/MulticastForwardingInformationForm.h"
+#include "features/switching/NLBMulticastFDBForm.h"
+#include "features/switching/NLBUnicastFDBForm.h"
 #include "features/switching/PBridgeConfigForm.h"
 #include "features/switching/PortCapabilities8021dForm.h"
 #include "features/switching/PortMirrorForm.h"
 #include "features/switching/PortTrunkForm.h"
+#include "features/switching/PPOEForm.h"
 #include "features/switching/PrivateVLANForm.h"
 #include "features/switching/ProtocolVLANGroupForm.h"
+#include "features/switching/Qos8021pMapColorControlForm.h"
 #include "features/switching/RSPANForm.h"
 #include "features/switching/SecondaryVlanForm.h"
 #include "features/switching/SpanningTreeAlgorithmForm.h"
@@ -204,6 +208,10 @@ void RegisterHandMadeWindows()
     Register<TEquipmentBasicInfoForm>("TEquipmentBasicInfoForm", &EquipmentBasicInfoForm);
     Register<TProbeBasicInformationForm>("TProbeBasicInformationForm", &ProbeBasicInformationForm);
     Register<TAboutForm>("TAboutForm", &AboutForm);
+    Register<TNLBMulticastFDBForm>("TNLBMulticastFDBForm", &NLBMulticastFDBForm);
+    Register<TNLBUnicastFDBForm>("TNLBUnicastFDBForm", &NLBUnicastFDBForm);
+    Register<TQos8021pMapColorControlForm>("TQos8021pMapColorControlForm", &Qos8021pMapColorControlForm);
+    Register<TPPOEForm>("TPPOEForm", &PPOEForm);
 }
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;
