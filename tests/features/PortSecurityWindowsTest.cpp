@@ -134,6 +134,12 @@ TEST_F(PortSecurityWindows, GlobalSettingsShowTheFirstReadAndCheckBeforeWriting)
         EXPECT_EQ(w.ComboBox1->Text(), "enabled");
     });
     EXPECT_EQ(MessageBoxes().size(), 2u) << LastMessageBoxText();
+    // A limit read first leaves "No Limit" clear and the edit open.
+    InWindow<TPortSecurityGlobalSettingsForm>([&](TPortSecurityGlobalSettingsForm& w) {
+        EXPECT_EQ(w.EdSystemMaxLearnAddress->Text(), "200");
+        EXPECT_FALSE(w.CBoxNolimit->Checked());
+        EXPECT_TRUE(w.EdSystemMaxLearnAddress->isEnabled());
+    });
 }
 
 // A row's -1 ticks "No Limit", 128 clears it and shows 128; a click beside the rows, even with
@@ -300,6 +306,25 @@ TEST_F(PortSecurityWindows, VlanOnPortAddChecksThePortAndMakesTheRow)
         ASSERT_TRUE(Read(w));
         EXPECT_EQ(Cells(w.ListView1).back(), (Texts{"5", "20", "30"}));
         EXPECT_EQ(w.StaticText1->Caption(), "3");
+
+        // A write that raises: its message, the inputs back to adding, the request asynchronous
+        // again, so Refresh reads as before.
+        const std::string address = w.Request->Request.Device.Address;
+        w.Request->Request.Device.Address = "";
+        w.PortEdit->SetText("6");
+        w.VIDEdit->SetText("20");
+        w.MaxLearnAddressEdit->SetText("30");
+        w.StatusBar1->Panel(0)->SetText("");
+        Click(w.AddButton);
+        w.Request->Request.Device.Address = address;
+        EXPECT_FALSE(StatusLine(&w).empty());
+        EXPECT_EQ(w.Request->Mode, 1);
+        EXPECT_EQ(w.PortEdit->Text(), "");
+        EXPECT_TRUE(Sets().empty());
+        Click(w.RefreshButton);
+        ASSERT_TRUE(Read(w));
+        EXPECT_EQ(w.ListView1->Count(), 3);
+        EXPECT_NE(StatusLine(&w).find("Get: Ok!"), std::string::npos) << StatusLine(&w);
     });
     EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
 }
