@@ -46,10 +46,10 @@ TPortSecurityGlobalSettingsForm::~TPortSecurityGlobalSettingsForm() { Request.re
 void TPortSecurityGlobalSettingsForm::FormCreate(QObject*)
 {
     Guarded([&] {
-        Request = std::make_unique<MvSNMPRequest2Edits>(this);
         const VarDescriptor* table = FindTable("Oid_portsecurity", GlobalScalars);
         if (table == nullptr)
             throw Exception(std::string("No descriptor table Oid_portsecurity ") + GlobalScalars);
+        Request = std::make_unique<MvSNMPRequest2Edits>(this);
         Request->Request.VarList = MvSNMPVarList(table, SVT_SV, 0);
         Request->BindEdits(MaxLearnAddressItem, "%i{n1x3328l4}", EdSystemMaxLearnAddress);
         Request->BindComboBox(TrapLogStateItem, ComboBox1);

@@ -47,10 +47,10 @@ TPortSecurityVLANOnPortForm::~TPortSecurityVLANOnPortForm() { Request.reset(); }
 void TPortSecurityVLANOnPortForm::FormCreate(QObject*)
 {
     Guarded([&] {
-        Request = std::make_unique<MvSNMPRequest2Edits>(this);
         const VarDescriptor* table = FindTable("Oid_portsecurity", VlanOnPortTable);
         if (table == nullptr)
             throw Exception(std::string("No descriptor table Oid_portsecurity ") + VlanOnPortTable);
+        Request = std::make_unique<MvSNMPRequest2Edits>(this);
         Request->Request.VarList = MvSNMPVarList(table, MVT_UMV, 2);
         Request->AttachListView(ListView1, true);
         Request->BindEdits(PortItem, "%i{l2}", PortEdit);

@@ -47,10 +47,10 @@ TPortSecurityVLANTableForm::~TPortSecurityVLANTableForm() { Request.reset(); }
 void TPortSecurityVLANTableForm::FormCreate(QObject*)
 {
     Guarded([&] {
-        Request = std::make_unique<MvSNMPRequest2Edits>(this);
         const VarDescriptor* table = FindTable("Oid_portsecurity", VlanTable);
         if (table == nullptr)
             throw Exception(std::string("No descriptor table Oid_portsecurity ") + VlanTable);
+        Request = std::make_unique<MvSNMPRequest2Edits>(this);
         Request->Request.VarList = MvSNMPVarList(table, MVT_UMV, 1);
         Request->AttachListView(ListView1, true);
         Request->BindStaticText(VlanItem, VIDText);

@@ -55,10 +55,10 @@ void TSafeguardCtrlForm::FormCreate(QObject*)
 {
     btnSet->setEnabled(false);
     Guarded([&] {
-        Request = std::make_unique<MvSNMPRequest2Edits>(this);
         const VarDescriptor* table = FindTable("Oid_safeguard", SafeguardScalars);
         if (table == nullptr)
             throw Exception(std::string("No descriptor table Oid_safeguard ") + SafeguardScalars);
+        Request = std::make_unique<MvSNMPRequest2Edits>(this);
         Request->Request.VarList = MvSNMPVarList(table, SVT_SV, 0);
         Request->BindEdits(RisingItem, "%i{n20x100l3}", edtRising);
         Request->BindEdits(FallingItem, "%i{n20x100l3}", edtFalling);
