@@ -94,7 +94,12 @@
 #include "features/system/Ipv6StaticRouteForm.h"
 #include "features/system/LogSaveControlForm.h"
 #include "features/system/MultipleConfigControlForm.h"
+#include "features/system/PortSecurityGlobalSettingsForm.h"
+#include "features/system/PortSecurityVLANOnPortForm.h"
+#include "features/system/PortSecurityVLANTableForm.h"
 #include "features/system/ProbeBasicInformationForm.h"
+#include "features/system/RPCPortMapperForm.h"
+#include "features/system/SafeguardCtrlForm.h"
 #include "features/system/SMTPControlForm.h"
 #include "features/system/SummerTimeForm.h"
 #include "features/system/SystemLogHostForm.h"
@@ -212,6 +217,11 @@ void RegisterHandMadeWindows()
     Register<TNLBUnicastFDBForm>("TNLBUnicastFDBForm", &NLBUnicastFDBForm);
     Register<TQos8021pMapColorControlForm>("TQos8021pMapColorControlForm", &Qos8021pMapColorControlForm);
     Register<TPPOEForm>("TPPOEForm", &PPOEForm);
+    Register<TPortSecurityGlobalSettingsForm>("TPortSecurityGlobalSettingsForm", &PortSecurityGlobalSettingsForm);
+    Register<TPortSecurityVLANTableForm>("TPortSecurityVLANTableForm", &PortSecurityVLANTableForm);
+    Register<TPortSecurityVLANOnPortForm>("TPortSecurityVLANOnPortForm", &PortSecurityVLANOnPortForm);
+    Register<TSafeguardCtrlForm>("TSafeguardCtrlForm", &SafeguardCtrlForm);
+    Register<TRPCPortMapperForm>("TRPCPortMapperForm", &RPCPortMapperForm);
 }
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;

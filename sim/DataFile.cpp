@@ -178,6 +178,8 @@ private:
                                                     ? 0
                                                     : RequireNumber<std::size_t>(item.substr(colon + 1)));
                 }
+            } else if (opt == "createbyset") {
+                table.createBySet = true;
             } else if (opt == "implied") {
                 table.impliedLast = true;
             } else if (opt.rfind("rowstatus=", 0) == 0) {

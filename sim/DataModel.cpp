@@ -438,8 +438,23 @@ SetOutcome DataModel::MakePlan(const std::vector<SetBinding>& bindings, Plan& pl
             cell = *existing;
         } else if (column) {
             if (!RowExists(*row->table, row->index) && !(change && change->action == Plan::RowAction::Create)) {
-                fail(i, SetError::NoCreation);
-                continue;
+                if (!row->table->createBySet || column->access != Access::ReadWrite) {
+                    fail(i, SetError::NoCreation);
+                    continue;
+                }
+                // The write makes the row; the other bindings of the PDU to it find it planned.
+                auto values = DecodeIndex(*row->table, row->index);
+                if (!values) {
+                    fail(i, SetError::InconsistentName);
+                    continue;
+                }
+                Plan::RowChange create;
+                create.table = row->table;
+                create.index = row->index;
+                create.action = Plan::RowAction::Create;
+                create.status = row->table->statusKind == StatusKind::Custom ? row->table->addValue : RowActive;
+                create.indexValues = std::move(*values);
+                plan.rows[std::make_pair(row->table->entry, row->index)] = std::move(create);
             }
             cell.value = ZeroValue(column->type);
             cell.access = column->access;
@@ -489,6 +504,8 @@ void DataModel::Apply(const Plan& plan)
                     cell.value = change.indexValues[static_cast<std::size_t>(idx - table.indexColumns.begin())];
                 cells_[Concat(Concat(table.entry, {column}), change.index)] = std::move(cell);
             }
+            if (table.statusKind == StatusKind::None)
+                break; // made by a column's write: no status cell to set
             [[fallthrough]];
         case Plan::RowAction::Status: {
             Cell& status = cells_[statusOid];

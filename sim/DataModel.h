@@ -79,6 +79,10 @@ struct TableDef {
     SubId statusColumn = 0;
     std::int64_t addValue = 0;              // Custom: the value that creates a row
     std::int64_t deleteValue = 0;           // Custom: the value that deletes a row
+    // A SET of a writable column of a missing row creates the row, as a switch makes the rows of
+    // some tables when one of their values is written (a status column, if any, says active or
+    // its add value).
+    bool createBySet = false;
 };
 
 struct ReadResult {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const std::string Rows = "1.3.6.1.3.4242.7.1"; // RowStatus table: .2 name, .3 number, .4 status
@@ -127,6 +129,40 @@ TEST_F(SimAgentWrite, FixedWidthOctetKeysCreateRowsWithoutALengthPrefix)
     EXPECT_NE(r.output.find("inconsistentName"), std::string::npos) << r.output;
     r = Set("v2c-write", {ipv6 + ".3.16" + address, "i", "4"});
     EXPECT_NE(r.output.find("inconsistentName"), std::string::npos) << r.output;
+}
+
+// A table declared createbyset makes a missing row when a read-write column of it is written:
+// two integer keys filled in from the instance, the column as sent; an existing row is changed
+// as before, a read-only column still makes nothing, and a table without the option still
+// answers noCreation.
+TEST_F(SimAgentWrite, ATableCreatedByAColumnSetMakesTheMissingRow)
+{
+    const std::string limits = "1.3.6.1.3.4242.92.1";
+    for (const std::string& line :
+         {"table " + limits + " index=2,3 createbyset", "column " + limits + ".1 i rw", "column " + limits + ".2 i na",
+          "column " + limits + ".3 i na", "column " + limits + ".4 i ro", limits + ".1.1.1 i 10",
+          limits + ".4.1.1 i 3"})
+        ASSERT_EQ(sim.Control("data " + line).rfind("ok", 0), 0u) << line;
+
+    ToolResult r = Set("v2c-write", {limits + ".1.5.20", "i", "-1"});
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    std::string table = Walk(limits);
+    EXPECT_NE(table.find(".92.1.1.5.20 = INTEGER: -1"), std::string::npos) << table;
+    EXPECT_NE(table.find(".92.1.4.5.20 = INTEGER: 0"), std::string::npos) << table; // its other columns
+    EXPECT_EQ(table.find(".92.1.2."), std::string::npos) << table;                   // keys not walked
+
+    ASSERT_EQ(Set("v2c-write", {limits + ".1.1.1", "i", "12"}).exitCode, 0);
+    table = Walk(limits);
+    EXPECT_NE(table.find(".92.1.1.1.1 = INTEGER: 12"), std::string::npos) << table;
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 4) << table; // two rows, two columns each
+
+    r = Set("v2c-write", {limits + ".4.7.7", "i", "1"});
+    EXPECT_NE(r.output.find("noCreation"), std::string::npos) << r.output;
+    r = Set("v2c-write", {limits + ".1.7", "i", "1"}); // one key short
+    EXPECT_NE(r.output.find("inconsistentName"), std::string::npos) << r.output;
+    r = Set("v2c-write", {Rows + ".2.42", "s", "orphan"});
+    EXPECT_NE(r.output.find("noCreation"), std::string::npos) << r.output;
+    EXPECT_EQ(Walk(limits), table);
 }
 
 TEST_F(SimAgentWrite, OneBadBindingChangesNothingAndNamesItsError)
