@@ -13,6 +13,9 @@
 #include "features/acl/EgrssEthernetProfileRuleForm.h"
 #include "features/acl/EthernetProfileForm.h"
 #include "features/acl/EthernetProfileRuleForm.h"
+#include "features/acl/FilterAllNodePermitForm.h"
+#include "features/acl/FilterDHCPPermitForm.h"
+#include "features/acl/FilterDHCPv6PermitForm.h"
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
 #include "features/acl/IPv6ProfileForm.h"
@@ -157,6 +160,9 @@ void RegisterHandMadeWindows()
     Register<TIpMacBindBlockedForm>("TIpMacBindBlockedForm", &IpMacBindBlockedForm);
     Register<TARPSpoofingPreventMgmtForm>("TARPSpoofingPreventMgmtForm", &ARPSpoofingPreventMgmtForm);
     Register<TNDSpoofingPreventForm>("TNDSpoofingPreventForm", &NDSpoofingPreventForm);
+    Register<TFilterDHCPPermitForm>("TFilterDHCPPermitForm");
+    Register<TFilterDHCPv6PermitForm>("TFilterDHCPv6PermitForm", &FilterDHCPv6PermitForm);
+    Register<TFilterAllNodePermitForm>("TFilterAllNodePermitForm", &FilterAllNodePermitForm);
     Register<TIpv6StaticRouteForm>("TIpv6StaticRouteForm", &Ipv6StaticRouteForm);
     Register<TDNSCtrlForm>("TDNSCtrlForm", &DNSCtrlForm);
     Register<TDHCPRelayVLANControlUnitForm>("TDHCPRelayVLANControlUnitForm", &DHCPRelayVLANControlUnitForm);
