@@ -79,6 +79,7 @@
 #include "features/switching/VLanPortInfomationForm.h"
 #include "features/switching/VlanStaticForm.h"
 #include "features/switching/VoiceVLANGlobalForm.h"
+#include "features/system/AAASrvCtrlForm.h"
 #include "features/system/AboutForm.h"
 #include "features/system/ARPIPV6ControlForm.h"
 #include "features/system/ARPSpoofingPreventMgmtForm.h"
@@ -100,6 +101,8 @@
 #include "features/system/ProbeBasicInformationForm.h"
 #include "features/system/RPCPortMapperForm.h"
 #include "features/system/SafeguardCtrlForm.h"
+#include "features/system/ServerGroupForm.h"
+#include "features/system/ServerInformationForm.h"
 #include "features/system/SMTPControlForm.h"
 #include "features/system/SummerTimeForm.h"
 #include "features/system/SystemLogHostForm.h"
@@ -172,6 +175,9 @@ void RegisterHandMadeWindows()
     Register<TIpv6StaticRouteForm>("TIpv6StaticRouteForm", &Ipv6StaticRouteForm);
     Register<TDNSCtrlForm>("TDNSCtrlForm", &DNSCtrlForm);
     Register<TDHCPRelayVLANControlUnitForm>("TDHCPRelayVLANControlUnitForm", &DHCPRelayVLANControlUnitForm);
+    Register<TServerGroupForm>("TServerGroupForm", &ServerGroupForm);
+    Register<TServerInformationForm>("TServerInformationForm", &ServerInformationForm);
+    Register<TAAASrvCtrlForm>("TAAASrvCtrlForm", &AAASrvCtrlForm);
     Register<TSystemLogHostForm>("TSystemLogHostForm", &SystemLogHostForm);
     Register<TLogSaveControlForm>("TLogSaveControlForm", &LogSaveControlForm);
     Register<TMultipleConfigControlForm>("TMultipleConfigControlForm", &MultipleConfigControlForm);
