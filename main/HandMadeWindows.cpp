@@ -1,9 +1,11 @@
 #include "main/HandMadeWindows.h"
 
+#include "features/acl/ACLCounterForm.h"
 #include "features/acl/CPUFilterEthernetRuleForm.h"
 #include "features/acl/CPUFilterIPRuleForm.h"
 #include "features/acl/CPUFilterIPV6RuleForm.h"
 #include "features/acl/CPUFilterPktCntRuleForm.h"
+#include "features/acl/EgressACLCounterForm.h"
 #include "features/acl/EgressACLPortGroupForm.h"
 #include "features/acl/EgressEthetnetProfileForm.h"
 #include "features/acl/EgressIPv4ProfileForm.h"
@@ -120,6 +122,8 @@ void RegisterHandMadeWindows()
     Register<TCPUFilterEthernetRuleForm>("TCPUFilterEthernetRuleForm", &CPUFilterEthernetRuleForm);
     Register<TCPUFilterIPV6RuleForm>("TCPUFilterIPV6RuleForm", &CPUFilterIPV6RuleForm);
     Register<TCPUFilterPktCntRuleForm>("TCPUFilterPktCntRuleForm", &CPUFilterPktCntRuleForm);
+    Register<TACLCounterForm>("TACLCounterForm", &ACLCounterForm);
+    Register<TEgressACLCounterForm>("TEgressACLCounterForm", &EgressACLCounterForm);
     Register<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm", &IGMPSnoopingStaticGroupForm);
     Register<TMLDSnoopingStaticGroupForm>("TMLDSnoopingStaticGroupForm", &MLDSnoopingStaticGroupForm);
     Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", &UnicastFilterInformationForm);
