@@ -15,6 +15,10 @@
 #include "features/acl/EgrssEthernetProfileRuleForm.h"
 #include "features/acl/EthernetProfileForm.h"
 #include "features/acl/EthernetProfileRuleForm.h"
+#include "features/acl/IBPACLEtherMaskForm.h"
+#include "features/acl/IBPEtherRuleForm.h"
+#include "features/acl/IBPIPMaskForm.h"
+#include "features/acl/IBPIPRuleForm.h"
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
 #include "features/acl/IPv6ProfileForm.h"
@@ -124,6 +128,10 @@ void RegisterHandMadeWindows()
     Register<TCPUFilterPktCntRuleForm>("TCPUFilterPktCntRuleForm", &CPUFilterPktCntRuleForm);
     Register<TACLCounterForm>("TACLCounterForm", &ACLCounterForm);
     Register<TEgressACLCounterForm>("TEgressACLCounterForm", &EgressACLCounterForm);
+    Register<TIBPACLEtherMaskForm>("TIBPACLEtherMaskForm", &IBPACLEtherMaskForm);
+    Register<TIBPEtherRuleForm>("TIBPEtherRuleForm", &IBPEtherRuleForm);
+    Register<TIBPIPMaskForm>("TIBPIPMaskForm", &IBPIPMaskForm);
+    Register<TIBPIPRuleForm>("TIBPIPRuleForm", &IBPIPRuleForm);
     Register<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm", &IGMPSnoopingStaticGroupForm);
     Register<TMLDSnoopingStaticGroupForm>("TMLDSnoopingStaticGroupForm", &MLDSnoopingStaticGroupForm);
     Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", &UnicastFilterInformationForm);
