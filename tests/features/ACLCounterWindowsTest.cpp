@@ -140,6 +140,29 @@ TEST_F(ACLCounterWindows, SetWritesTheStateAloneThenReadsAgain)
     EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
 }
 
+// The IDs are the row's instance and are never typed, however the row was chosen: a row reached
+// with the keys still writes at its own IDs.
+TEST_F(ACLCounterWindows, TheIDsAreNeverTyped)
+{
+    InCounters(false, [&](TAclCounterFrame& w) {
+        WaitIdle(w);
+        ClickRow(w.ListView1, 0);
+        w.ListView1->setFocus();
+        PressKey(Qt::Key_Down, w.ListView1);
+        ASSERT_EQ(w.ListView1->ItemIndex(), 1);
+        EXPECT_EQ(w.AccessIDEdit->Text(), "2");
+        TypeInto(w.ProfileIDEdit, "9");
+        TypeInto(w.AccessIDEdit, "9");
+        EXPECT_EQ(w.ProfileIDEdit->Text(), "1");
+        EXPECT_EQ(w.AccessIDEdit->Text(), "2");
+        Choose(w.StateCBX, "disabled");
+        Click(w.SetButton);
+        EXPECT_EQ(Sets(), (Table{{Ingress + ".3.1.2=2"}}));
+        WaitIdle(w);
+    });
+    EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
+}
+
 // A state the switch refuses is shown in a message box; the read after it shows the state the
 // switch holds.
 TEST_F(ACLCounterWindows, ARefusedStateIsShownAndTheOldStateStays)
