@@ -82,7 +82,6 @@ void TAclCounterFrame::RefreshButtonClick(QObject*)
     // A walk that Stop left behind is superseded by this read: its late answers list nothing.
     Guarded([&] {
         ResetInputs();
-        DisableKeys();
         if (Request)
             Read(*Request);
     });

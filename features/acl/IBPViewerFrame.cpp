@@ -11,6 +11,7 @@
 #include "ui/ListView.h"
 
 #include <string>
+#include <utility>
 
 TIBPViewerFrame::TIBPViewerFrame(QWidget* owner, const IBPViewerSettings& settings)
     : ui::Form(owner), WindowLifecycle(this, {.CloseActionFree = true}), settings_(settings)

@@ -13,6 +13,7 @@
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"
 #include "ui/Label.h"
+#include "ui/StatusBar.h"
 
 namespace {
 
@@ -148,6 +149,28 @@ TEST_F(IBPViewerWindows, ARuleRowTicksTheBoxesOfItsPorts)
         EXPECT_FALSE(w.cbxPermit->isEnabled());
     });
     EXPECT_TRUE(Sets().empty());
+}
+
+// A Refresh that cannot be sent says why in the status line and leaves no row shown.
+TEST_F(IBPViewerWindows, ARefreshThatCannotBeSentSaysWhy)
+{
+    InWindow<TIBPIPRuleForm>([&](TIBPIPRuleForm& w) {
+        ClickRow(w.ListView1, 0);
+        const std::string address = w.Request->Request.Device.Address;
+        w.Request->Request.Device.Address = "";
+        w.StatusBar1->Panel(0)->SetText("");
+        Click(w.btnRefresh);
+        w.Request->Request.Device.Address = address;
+        EXPECT_NE(StatusLine(&w), "");
+        EXPECT_EQ(StatusLine(&w).find("Ok!"), std::string::npos) << StatusLine(&w);
+        EXPECT_EQ(w.edtSrcMac->Text(), "");
+        EXPECT_EQ(w.cbxPermit->ItemIndex(), -1);
+        EXPECT_TRUE(TickedPorts(w.PortPicker).empty());
+        Click(w.btnRefresh);
+        EXPECT_EQ(w.ListView1->Count(), 2);
+        EXPECT_NE(StatusLine(&w).find("Get: Ok!"), std::string::npos) << StatusLine(&w);
+    });
+    EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
 }
 
 // Refresh reads the table again and clears what the row showed; an emptied table shows "0".
