@@ -1,9 +1,11 @@
 #include "main/HandMadeWindows.h"
 
+#include "features/acl/ACLCounterForm.h"
 #include "features/acl/CPUFilterEthernetRuleForm.h"
 #include "features/acl/CPUFilterIPRuleForm.h"
 #include "features/acl/CPUFilterIPV6RuleForm.h"
 #include "features/acl/CPUFilterPktCntRuleForm.h"
+#include "features/acl/EgressACLCounterForm.h"
 #include "features/acl/EgressACLPortGroupForm.h"
 #include "features/acl/EgressEthetnetProfileForm.h"
 #include "features/acl/EgressIPv4ProfileForm.h"
@@ -16,6 +18,10 @@
 #include "features/acl/FilterAllNodePermitForm.h"
 #include "features/acl/FilterDHCPPermitForm.h"
 #include "features/acl/FilterDHCPv6PermitForm.h"
+#include "features/acl/IBPACLEtherMaskForm.h"
+#include "features/acl/IBPEtherRuleForm.h"
+#include "features/acl/IBPIPMaskForm.h"
+#include "features/acl/IBPIPRuleForm.h"
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
 #include "features/acl/IPv6ProfileForm.h"
@@ -135,6 +141,12 @@ void RegisterHandMadeWindows()
     Register<TCPUFilterEthernetRuleForm>("TCPUFilterEthernetRuleForm", &CPUFilterEthernetRuleForm);
     Register<TCPUFilterIPV6RuleForm>("TCPUFilterIPV6RuleForm", &CPUFilterIPV6RuleForm);
     Register<TCPUFilterPktCntRuleForm>("TCPUFilterPktCntRuleForm", &CPUFilterPktCntRuleForm);
+    Register<TACLCounterForm>("TACLCounterForm", &ACLCounterForm);
+    Register<TEgressACLCounterForm>("TEgressACLCounterForm", &EgressACLCounterForm);
+    Register<TIBPACLEtherMaskForm>("TIBPACLEtherMaskForm", &IBPACLEtherMaskForm);
+    Register<TIBPEtherRuleForm>("TIBPEtherRuleForm", &IBPEtherRuleForm);
+    Register<TIBPIPMaskForm>("TIBPIPMaskForm", &IBPIPMaskForm);
+    Register<TIBPIPRuleForm>("TIBPIPRuleForm", &IBPIPRuleForm);
     Register<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm", &IGMPSnoopingStaticGroupForm);
     Register<TMLDSnoopingStaticGroupForm>("TMLDSnoopingStaticGroupForm", &MLDSnoopingStaticGroupForm);
     Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm", &UnicastFilterInformationForm);

@@ -1,0 +1,26 @@
+#include "features/acl/IBPACLEtherMaskForm.h"
+
+TIBPACLEtherMaskForm* IBPACLEtherMaskForm = nullptr;
+
+namespace {
+
+const IBPViewerSettings Table = {.TableOid = "1.3.6.1.4.1.171.12.9.2.6.1.1", .KeyCount = 1};
+
+} // namespace
+
+TIBPACLEtherMaskForm::TIBPACLEtherMaskForm(QWidget* owner) : TIBPViewerFrame(owner, Table)
+{
+    setupUi(this);
+    Loaded();
+    InitWindow();
+    UseComponents({
+        .List = ListView1,
+        .RowCount = StaticText1,
+        .RefreshButton = BT_Get,
+        .CloseButton = btnClose,
+        .Combo = cbxEtherType,
+        .Columns = {{0, "%i{n1x14l2}", edtID},
+                     {1, nullptr, cbxEtherType}},
+    });
+    DoCreate();
+}
