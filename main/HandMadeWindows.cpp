@@ -79,6 +79,7 @@
 #include "features/system/DHCPRelayVLANControlUnitForm.h"
 #include "features/system/DNSCtrlForm.h"
 #include "features/system/EquipmentBasicInfoForm.h"
+#include "features/system/GuestVlanForm.h"
 #include "features/system/IpCtrlForm.h"
 #include "features/system/IpMacBindBlockedForm.h"
 #include "features/system/IPMACBindingForm.h"
@@ -86,7 +87,10 @@
 #include "features/system/IpStaticRouteForm.h"
 #include "features/system/Ipv6StaticRouteForm.h"
 #include "features/system/LogSaveControlForm.h"
+#include "features/system/MacStatisticTableForm.h"
+#include "features/system/MBAControlForm.h"
 #include "features/system/MultipleConfigControlForm.h"
+#include "features/system/MultpAuthGuestVlanForm.h"
 #include "features/system/ProbeBasicInformationForm.h"
 #include "features/system/SMTPControlForm.h"
 #include "features/system/SummerTimeForm.h"
@@ -198,6 +202,10 @@ void RegisterHandMadeWindows()
     Register<TEquipmentBasicInfoForm>("TEquipmentBasicInfoForm", &EquipmentBasicInfoForm);
     Register<TProbeBasicInformationForm>("TProbeBasicInformationForm", &ProbeBasicInformationForm);
     Register<TAboutForm>("TAboutForm", &AboutForm);
+    Register<TGuestVlanForm>("TGuestVlanForm", &GuestVlanForm);
+    Register<TMacStatisticTableForm>("TMacStatisticTableForm", &MacStatisticTableForm);
+    Register<TMBAControlForm>("TMBAControlForm", &MBAControlForm);
+    Register<TMultpAuthGuestVlanForm>("TMultpAuthGuestVlanForm", &MultpAuthGuestVlanForm);
 }
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;
