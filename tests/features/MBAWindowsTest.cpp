@@ -96,6 +96,23 @@ TEST_F(MBAControlWindow, SetWritesTheSettingsThenTheGuestVlan)
     }
 }
 
+// A refused settings SET shows its message box and the guest VLAN part still goes out.
+TEST_F(MBAControlWindow, ARefusedSettingsSetStillWritesTheGuestVlan)
+{
+    InWindow<TMBAControlForm>([&](TMBAControlForm& w) {
+        sim->Control("error " + Mba + ".1 wrongValue");
+        TickPorts(w.PortPicker, {2, 3});
+        Click(w.SetBtn);
+        const std::vector<int> statuses = sim->SetJournalStatuses();
+        ASSERT_EQ(statuses.size(), 2u);
+        EXPECT_NE(statuses[0], 0);
+        EXPECT_EQ(statuses[1], 0);
+        EXPECT_EQ(Sets(), (Table{SettingsSet(), {Mba + ".5.0=" + PortBits({2, 3})}}));
+        EXPECT_EQ(MessageBoxes().size(), 1u);
+        EXPECT_EQ(TickedPorts(w.PortPicker), (std::vector<int>{2, 3}));
+    });
+}
+
 // Delete writes start alone and reads the window again.
 TEST_F(MBAControlWindow, DeleteWritesStart)
 {
