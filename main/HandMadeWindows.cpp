@@ -93,6 +93,7 @@
 #include "features/system/DHCPRelayVLANControlUnitForm.h"
 #include "features/system/DNSCtrlForm.h"
 #include "features/system/EquipmentBasicInfoForm.h"
+#include "features/system/GuestVlanForm.h"
 #include "features/system/IpCtrlForm.h"
 #include "features/system/IpMacBindBlockedForm.h"
 #include "features/system/IPMACBindingForm.h"
@@ -100,7 +101,10 @@
 #include "features/system/IpStaticRouteForm.h"
 #include "features/system/Ipv6StaticRouteForm.h"
 #include "features/system/LogSaveControlForm.h"
+#include "features/system/MacStatisticTableForm.h"
+#include "features/system/MBAControlForm.h"
 #include "features/system/MultipleConfigControlForm.h"
+#include "features/system/MultpAuthGuestVlanForm.h"
 #include "features/system/PortSecurityGlobalSettingsForm.h"
 #include "features/system/PortSecurityVLANOnPortForm.h"
 #include "features/system/PortSecurityVLANTableForm.h"
@@ -240,6 +244,10 @@ void RegisterHandMadeWindows()
     Register<TPortSecurityVLANOnPortForm>("TPortSecurityVLANOnPortForm", &PortSecurityVLANOnPortForm);
     Register<TSafeguardCtrlForm>("TSafeguardCtrlForm", &SafeguardCtrlForm);
     Register<TRPCPortMapperForm>("TRPCPortMapperForm", &RPCPortMapperForm);
+    Register<TGuestVlanForm>("TGuestVlanForm", &GuestVlanForm);
+    Register<TMacStatisticTableForm>("TMacStatisticTableForm", &MacStatisticTableForm);
+    Register<TMBAControlForm>("TMBAControlForm", &MBAControlForm);
+    Register<TMultpAuthGuestVlanForm>("TMultpAuthGuestVlanForm", &MultpAuthGuestVlanForm);
 }
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;
