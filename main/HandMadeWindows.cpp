@@ -89,8 +89,10 @@
 #include "features/system/MultipleConfigControlForm.h"
 #include "features/system/ProbeBasicInformationForm.h"
 #include "features/system/SMTPControlForm.h"
+#include "features/system/SSLManagementForm.h"
 #include "features/system/SummerTimeForm.h"
 #include "features/system/SystemLogHostForm.h"
+#include "features/system/TCPWEBForm.h"
 #include "features/system/TimeRangeForm.h"
 
 #include <map>
@@ -157,6 +159,8 @@ void RegisterHandMadeWindows()
     Register<TIpv6StaticRouteForm>("TIpv6StaticRouteForm", &Ipv6StaticRouteForm);
     Register<TDNSCtrlForm>("TDNSCtrlForm", &DNSCtrlForm);
     Register<TDHCPRelayVLANControlUnitForm>("TDHCPRelayVLANControlUnitForm", &DHCPRelayVLANControlUnitForm);
+    Register<TTCPWEBForm>("TTCPWEBForm", &TCPWEBForm);
+    Register<TSSLManagementForm>("TSSLManagementForm", &SSLManagementForm);
     Register<TSystemLogHostForm>("TSystemLogHostForm", &SystemLogHostForm);
     Register<TLogSaveControlForm>("TLogSaveControlForm", &LogSaveControlForm);
     Register<TMultipleConfigControlForm>("TMultipleConfigControlForm", &MultipleConfigControlForm);
