@@ -85,6 +85,7 @@
 #include "features/system/IPMACBindingIPv6Form.h"
 #include "features/system/IpStaticRouteForm.h"
 #include "features/system/Ipv6StaticRouteForm.h"
+#include "features/system/LoginMethodListForm.h"
 #include "features/system/LogSaveControlForm.h"
 #include "features/system/MultipleConfigControlForm.h"
 #include "features/system/ProbeBasicInformationForm.h"
@@ -161,6 +162,11 @@ void RegisterHandMadeWindows()
     Register<TDHCPRelayVLANControlUnitForm>("TDHCPRelayVLANControlUnitForm", &DHCPRelayVLANControlUnitForm);
     Register<TTCPWEBForm>("TTCPWEBForm", &TCPWEBForm);
     Register<TSSLManagementForm>("TSSLManagementForm", &SSLManagementForm);
+    // The method lists' mode (1 login, 0 enable) is the argument of their menu rows.
+    Register<TLoginMethodListForm>(
+        "TLoginMethodListForm",
+        [](QWidget* owner, int mode) -> ui::Form* { return new TLoginMethodListForm(owner, mode); },
+        &LoginMethodListForm);
     Register<TSystemLogHostForm>("TSystemLogHostForm", &SystemLogHostForm);
     Register<TLogSaveControlForm>("TLogSaveControlForm", &LogSaveControlForm);
     Register<TMultipleConfigControlForm>("TMultipleConfigControlForm", &MultipleConfigControlForm);
