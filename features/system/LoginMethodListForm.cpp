@@ -197,19 +197,20 @@ bool TLoginMethodListForm::MethodOrderAccepted(bool& dropped)
     return true;
 }
 
-void TLoginMethodListForm::WriteAndRefresh(const std::function<void(SkippedColumns&)>& mark)
+bool TLoginMethodListForm::WriteAndRefresh(const std::function<void(SkippedColumns&)>& mark)
 {
-    Guarded([&] {
+    bool accepted = false;
+    const bool ok = Guarded([&] {
         {
             SkippedColumns skipped(Request->Request.VarList);
             mark(skipped);
             // Synchronous: a refusal has shown its message box when Write returns.
-            Write(*Request);
+            accepted = Write(*Request);
         }
         Read(*Request);
     });
     NoSelection();
-    ResetInputs();
+    return ok && !accepted;
 }
 
 void TLoginMethodListForm::AddButtonClick(QObject*)
@@ -228,7 +229,7 @@ void TLoginMethodListForm::AddButtonClick(QObject*)
     bool dropped = false;
     if (!MethodOrderAccepted(dropped))
         return;
-    WriteAndRefresh([&](SkippedColumns& skipped) {
+    const bool refused = WriteAndRefresh([&](SkippedColumns& skipped) {
         const auto types = TypeCombos();
         for (int method = 1; method <= MethodCount; ++method) {
             const std::string type = types[method - 1]->Text();
@@ -241,6 +242,9 @@ void TLoginMethodListForm::AddButtonClick(QObject*)
             DropIneffectiveMethods(skipped);
         RowComboBox->SetItemIndex(CreateAndGoIndex);
     });
+    // A list the switch refused stays in the editors for the user to mend.
+    if (!refused)
+        ResetInputs();
 }
 
 void TLoginMethodListForm::EditButtonClick(QObject*)
@@ -263,6 +267,7 @@ void TLoginMethodListForm::EditButtonClick(QObject*)
         if (dropped)
             DropIneffectiveMethods(skipped);
     });
+    ResetInputs();
 }
 
 void TLoginMethodListForm::DeleteButtonClick(QObject*)

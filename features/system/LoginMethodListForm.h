@@ -74,7 +74,8 @@ private:
     // tells whether the ineffective methods are to be left out.
     bool MethodOrderAccepted(bool& dropped);
     // The write of one row, then the read; the window goes back to no selection either way.
-    void WriteAndRefresh(const std::function<void(SkippedColumns&)>& mark);
+    // True when the switch refused the write (its message box has shown why).
+    bool WriteAndRefresh(const std::function<void(SkippedColumns&)>& mark);
 };
 
 // The window's unit global; its menu handlers keep the window themselves, so it stays empty.

@@ -158,6 +158,34 @@ TEST_F(LoginMethodListWindow, TheServerGroupFollowsTheType)
     EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
 }
 
+// A list the switch refuses is shown in a message box and stays in the editors to be mended;
+// the lists are read again.
+TEST_F(LoginMethodListWindow, ARefusedAddKeepsWhatWasTyped)
+{
+    const std::string status = At(Login, 10, "Refused");
+    sim->Control("error " + status + " commitFailed");
+    InList(Window::LoginLists, [&](Window& w) {
+        w.ListnameEdit->SetText("Refused");
+        Choose(w.ComboBoxType1, "server-group");
+        w.Server1Edit->SetText("Group9");
+        Click(w.AddButton);
+        EXPECT_EQ(MessageBoxes().size(), 1U);
+        const Pdus sent{{At(Login, 2, "Refused") + "=5", At(Login, 3, "Refused") + "=" + Hex("Group9"), status + "=4"}};
+        EXPECT_EQ(Sets(), sent);
+        EXPECT_EQ(RowOf(w.ListView1, "Refused"), -1);
+        EXPECT_EQ(w.ListnameEdit->Text(), "Refused");
+        EXPECT_EQ(w.ComboBoxType1->Text(), "server-group");
+        EXPECT_EQ(w.Server1Edit->Text(), "Group9");
+        EXPECT_TRUE(w.AddButton->isEnabled());
+
+        sim->Control("error " + status + " off");
+        Click(w.AddButton);
+        EXPECT_EQ(Sets(), sent);
+        EXPECT_NE(RowOf(w.ListView1, "Refused"), -1);
+        EXPECT_TRUE(NoSelectionState(w));
+    });
+}
+
 TEST_F(LoginMethodListWindow, TheNameIsCheckedBeforeAnyQuestion)
 {
     InList(Window::LoginLists, [&](Window& w) {
