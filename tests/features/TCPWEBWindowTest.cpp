@@ -51,7 +51,8 @@ TEST_F(TCPWEBWindow, StateRulesOnTheUsersChoice)
             ui::Edit* port;
             ui::CheckBox* box;
         };
-        for (const Server& s : {Server{w.TCPcbx, w.TCPPortEdit, w.CheckBox2}, Server{w.WEBcbx, w.WebPortEdit, w.CheckBox4}}) {
+        const Server servers[] = {{w.TCPcbx, w.TCPPortEdit, w.CheckBox2}, {w.WEBcbx, w.WebPortEdit, w.CheckBox4}};
+        for (const Server& s : servers) {
             SCOPED_TRACE(s.state->objectName().toStdString());
             Click(s.box);
             ASSERT_TRUE(s.box->Checked());
