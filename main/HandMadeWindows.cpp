@@ -100,6 +100,7 @@
 #include "features/system/IPMACBindingIPv6Form.h"
 #include "features/system/IpStaticRouteForm.h"
 #include "features/system/Ipv6StaticRouteForm.h"
+#include "features/system/LoginMethodListForm.h"
 #include "features/system/LogSaveControlForm.h"
 #include "features/system/MacStatisticTableForm.h"
 #include "features/system/MBAControlForm.h"
@@ -114,8 +115,10 @@
 #include "features/system/ServerGroupForm.h"
 #include "features/system/ServerInformationForm.h"
 #include "features/system/SMTPControlForm.h"
+#include "features/system/SSLManagementForm.h"
 #include "features/system/SummerTimeForm.h"
 #include "features/system/SystemLogHostForm.h"
+#include "features/system/TCPWEBForm.h"
 #include "features/system/TimeRangeForm.h"
 
 #include <map>
@@ -194,6 +197,13 @@ void RegisterHandMadeWindows()
     Register<TServerGroupForm>("TServerGroupForm", &ServerGroupForm);
     Register<TServerInformationForm>("TServerInformationForm", &ServerInformationForm);
     Register<TAAASrvCtrlForm>("TAAASrvCtrlForm", &AAASrvCtrlForm);
+    Register<TTCPWEBForm>("TTCPWEBForm", &TCPWEBForm);
+    Register<TSSLManagementForm>("TSSLManagementForm", &SSLManagementForm);
+    // The method lists' mode (1 login, 0 enable) is the argument of their menu rows.
+    Register<TLoginMethodListForm>(
+        "TLoginMethodListForm",
+        [](QWidget* owner, int mode) -> ui::Form* { return new TLoginMethodListForm(owner, mode); },
+        &LoginMethodListForm);
     Register<TSystemLogHostForm>("TSystemLogHostForm", &SystemLogHostForm);
     Register<TLogSaveControlForm>("TLogSaveControlForm", &LogSaveControlForm);
     Register<TMultipleConfigControlForm>("TMultipleConfigControlForm", &MultipleConfigControlForm);
