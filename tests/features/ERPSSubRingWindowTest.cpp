@@ -259,4 +259,17 @@ TEST_F(ERPSSubRingWindow, RefreshWhileAReadRunsDoesNothing)
     EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
 }
 
+// A failure while the window opens is shown in its status line; Delete stays off.
+TEST_F(ERPSSubRingWindow, AFailureWhileOpeningIsShown)
+{
+    DefaultDevice.Address = "";
+    InWindow<Window>([&](Window& w) {
+        EXPECT_NE(StatusLine(&w), "");
+        EXPECT_EQ(StatusLine(&w).find("Ok!"), std::string::npos) << StatusLine(&w);
+        EXPECT_FALSE(w.btnDelete->isEnabled());
+        EXPECT_EQ(w.ListView1->Count(), 0);
+    });
+    EXPECT_TRUE(Sets().empty());
+}
+
 } // namespace

@@ -201,4 +201,18 @@ TEST_F(L2PTPPortWindow, RefreshAfterStopListsEachRowOnce)
     });
 }
 
+// A failure while the window opens is shown in its status line; the window is idle and closes.
+TEST_F(L2PTPPortWindow, AFailureWhileOpeningIsShown)
+{
+    DefaultDevice.Address = "";
+    InWindow<Window>([&](Window& w) {
+        EXPECT_NE(StatusLine(&w), "");
+        EXPECT_EQ(StatusLine(&w).find("Ok!"), std::string::npos) << StatusLine(&w);
+        EXPECT_EQ(w.DataComplete, 1);
+        EXPECT_FALSE(w.EditButton->isEnabled());
+        EXPECT_EQ(w.StaticText1->Caption(), "0");
+    });
+    EXPECT_TRUE(Sets().empty());
+}
+
 } // namespace
