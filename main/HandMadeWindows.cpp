@@ -13,6 +13,9 @@
 #include "features/acl/EgrssEthernetProfileRuleForm.h"
 #include "features/acl/EthernetProfileForm.h"
 #include "features/acl/EthernetProfileRuleForm.h"
+#include "features/acl/FilterAllNodePermitForm.h"
+#include "features/acl/FilterDHCPPermitForm.h"
+#include "features/acl/FilterDHCPv6PermitForm.h"
 #include "features/acl/IPProfileForm.h"
 #include "features/acl/IPProfileRuleForm.h"
 #include "features/acl/IPv6ProfileForm.h"
@@ -56,12 +59,16 @@
 #include "features/switching/MSTPVLANUnitForm.h"
 #include "features/switching/MulticastFilterInformationForm.h"
 #include "features/switching/MulticastForwardingInformationForm.h"
+#include "features/switching/NLBMulticastFDBForm.h"
+#include "features/switching/NLBUnicastFDBForm.h"
 #include "features/switching/PBridgeConfigForm.h"
 #include "features/switching/PortCapabilities8021dForm.h"
 #include "features/switching/PortMirrorForm.h"
 #include "features/switching/PortTrunkForm.h"
+#include "features/switching/PPOEForm.h"
 #include "features/switching/PrivateVLANForm.h"
 #include "features/switching/ProtocolVLANGroupForm.h"
+#include "features/switching/Qos8021pMapColorControlForm.h"
 #include "features/switching/RSPANForm.h"
 #include "features/switching/SecondaryVlanForm.h"
 #include "features/switching/SpanningTreeAlgorithmForm.h"
@@ -156,6 +163,9 @@ void RegisterHandMadeWindows()
     Register<TIpMacBindBlockedForm>("TIpMacBindBlockedForm", &IpMacBindBlockedForm);
     Register<TARPSpoofingPreventMgmtForm>("TARPSpoofingPreventMgmtForm", &ARPSpoofingPreventMgmtForm);
     Register<TNDSpoofingPreventForm>("TNDSpoofingPreventForm", &NDSpoofingPreventForm);
+    Register<TFilterDHCPPermitForm>("TFilterDHCPPermitForm");
+    Register<TFilterDHCPv6PermitForm>("TFilterDHCPv6PermitForm", &FilterDHCPv6PermitForm);
+    Register<TFilterAllNodePermitForm>("TFilterAllNodePermitForm", &FilterAllNodePermitForm);
     Register<TIpv6StaticRouteForm>("TIpv6StaticRouteForm", &Ipv6StaticRouteForm);
     Register<TDNSCtrlForm>("TDNSCtrlForm", &DNSCtrlForm);
     Register<TDHCPRelayVLANControlUnitForm>("TDHCPRelayVLANControlUnitForm", &DHCPRelayVLANControlUnitForm);
@@ -202,6 +212,10 @@ void RegisterHandMadeWindows()
     Register<TEquipmentBasicInfoForm>("TEquipmentBasicInfoForm", &EquipmentBasicInfoForm);
     Register<TProbeBasicInformationForm>("TProbeBasicInformationForm", &ProbeBasicInformationForm);
     Register<TAboutForm>("TAboutForm", &AboutForm);
+    Register<TNLBMulticastFDBForm>("TNLBMulticastFDBForm", &NLBMulticastFDBForm);
+    Register<TNLBUnicastFDBForm>("TNLBUnicastFDBForm", &NLBUnicastFDBForm);
+    Register<TQos8021pMapColorControlForm>("TQos8021pMapColorControlForm", &Qos8021pMapColorControlForm);
+    Register<TPPOEForm>("TPPOEForm", &PPOEForm);
 }
 
 using Registry = std::map<std::string, HandMadeWindow, std::less<>>;
