@@ -111,8 +111,6 @@ void TERPSSubRingForm::btnAddClick(QObject*)
     dialog->EditVID->SetText("");
     dialog->SubRingEdit->SetText("");
     dialog->cbxTC->SetItemIndex(-1);
-    // A read that ended since a row was selected leaves the choice as the selection made it.
-    dialog->cbxTC->setEnabled(true);
     OpenDialog(*dialog, AddMode, Title + DeviceIPText + " (Add)");
 }
 
