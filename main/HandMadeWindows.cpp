@@ -34,6 +34,7 @@
 #include "features/switching/dot3ControlForm.h"
 #include "features/switching/dot3PauseForm.h"
 #include "features/switching/EEEStateFormUnit.h"
+#include "features/switching/ERPSSubRingForm.h"
 #include "features/switching/GARPForm.h"
 #include "features/switching/IGMPMulticastVlanForm.h"
 #include "features/switching/IGMPRouterPortsForm.h"
@@ -42,6 +43,7 @@
 #include "features/switching/IGMPSnoopingGroupForm.h"
 #include "features/switching/IGMPSnoopingProxyUpstreamInterfaceForm.h"
 #include "features/switching/IGMPSnoopingStaticGroupForm.h"
+#include "features/switching/L2PTPPortForm.h"
 #include "features/switching/LLDP_Management_Address.h"
 #include "features/switching/LLDPConfigProtocolForm.h"
 #include "features/switching/LLDPConfigProtocolVLANForm.h"
@@ -236,6 +238,8 @@ void RegisterHandMadeWindows()
     Register<Tdot3PauseForm>("Tdot3PauseForm", &dot3PauseForm);
     Register<Tdot3ControlForm>("Tdot3ControlForm", &dot3ControlForm);
     Register<TAggregatorPortTableForm>("TAggregatorPortTableForm", &AggregatorPortTableForm);
+    Register<TERPSSubRingForm>("TERPSSubRingForm", &ERPSSubRingForm);
+    Register<TL2PTPPortForm>("TL2PTPPortForm", &L2PTPPortForm);
     Register<TPBridgeConfigForm>("TPBridgeConfigForm", &PBridgeConfigForm);
     Register<TPortCapabilities8021dForm>("TPortCapabilities8021dForm", &PortCapabilities8021dForm);
     Register<TTimeRangeForm>("TTimeRangeForm", &TimeRangeForm);

@@ -47,6 +47,13 @@ constexpr BitWord LinkAggStatus[] = {
     {0x40, "aggEnabled"},
 };
 
+constexpr BitWord L2ptpProtocol[] = {
+    {0x80000000, "stp"},
+    {0x40000000, "gvrp"},
+    {0x20000000, "mac-01-00-0C-CC-CC-CC"},
+    {0x10000000, "mac-01-00-0C-CC-CC-CD"},
+};
+
 int HexDigitValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -65,6 +72,7 @@ const BitWordTable Dot3TlvWords{1, Dot3Tlv};
 const BitWordTable LocalCapabilityWords{1, LocalCapability};
 const BitWordTable RemoteCapabilityWords{1, RemoteCapability};
 const BitWordTable LinkAggStatusWords{1, LinkAggStatus};
+const BitWordTable L2ptpProtocolWords{4, L2ptpProtocol};
 
 std::uint32_t ParseHexPrefix(std::string_view text)
 {

@@ -37,6 +37,8 @@ extern const BitWordTable LocalCapabilityWords;
 extern const BitWordTable RemoteCapabilityWords;
 // The link aggregation status of a port.
 extern const BitWordTable LinkAggStatusWords;
+// The layer-2 protocols a tunnelling port carries (four octets, the flags in the first).
+extern const BitWordTable L2ptpProtocolWords;
 
 // The number the leading hexadecimal digits of the text spell (0-9, A-F, a-f), up to the first
 // other character; 0 when the text does not start with one. Kept in 32 bits: the digits of a

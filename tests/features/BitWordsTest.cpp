@@ -53,6 +53,13 @@ TEST(BitWords, WordListsOfEveryTable)
         {&LinkAggStatusWords, "8040", " aggCapable"},
         // A value no wider than the table is read as the number it spells.
         {&BasicTlvWords, "8", " "},
+        {&L2ptpProtocolWords, "C0000000", " stp,gvrp"},
+        {&L2ptpProtocolWords, "00000000", " "},
+        {&L2ptpProtocolWords, "50000000", " gvrp,mac-01-00-0C-CC-CC-CD"},
+        {&L2ptpProtocolWords, "F0000000", " stp,gvrp,mac-01-00-0C-CC-CC-CC,mac-01-00-0C-CC-CC-CD"},
+        {&L2ptpProtocolWords, "0F000000", " "},
+        {&L2ptpProtocolWords, "80", " "},
+        {&L2ptpProtocolWords, "8000000000", " stp"},
     };
     for (const WordsCase& c : cases) {
         SCOPED_TRACE(c.hex);
@@ -87,6 +94,9 @@ TEST(BitWords, WordsBackToBits)
         EXPECT_EQ(item.value, hex);
     }
     EXPECT_EQ(HexOfWords(" macPhyConfigStatus,powerViaMDI", Dot3TlvWords), "C0");
+    EXPECT_EQ(HexOfWords(" gvrp,mac-01-00-0C-CC-CC-CD", L2ptpProtocolWords), "50000000");
+    EXPECT_EQ(HexOfWords(" stp,gvrp,mac-01-00-0C-CC-CC-CC,mac-01-00-0C-CC-CC-CD", L2ptpProtocolWords), "F0000000");
+    EXPECT_EQ(HexOfWords(" ", L2ptpProtocolWords), "0");
     // A word list read back gives the bits it was made of.
     for (unsigned bits = 0; bits < 0x100; bits += 0x10)
         EXPECT_EQ(ParseHexPrefix(HexOfWords(WordListOf(bits, BasicTlvWords), BasicTlvWords)), bits);
