@@ -540,6 +540,28 @@ void TAclRuleFrame::GetButtonClick(QObject*)
     ResetInputs();
 }
 
+void TAclRuleFrame::RefreshWithRules()
+{
+    if (!Request)
+        return;
+    if (DataComplete == 0) {
+        Say(NotCompleteText);
+        return;
+    }
+    const bool read = Guarded([&] {
+        Stop(*Request);
+        ResetInputs();
+        RefreshRules();
+        AddMode();
+        ResetInputs();
+        Read(*Request);
+    });
+    if (!read) {
+        AddMode();
+        ResetInputs();
+    }
+}
+
 void TAclRuleFrame::StopButtonClick(QObject*)
 {
     if (Request)

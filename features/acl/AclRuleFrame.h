@@ -212,6 +212,9 @@ protected:
     // VID", any other cell (also one that is no number) clears it.
     virtual void TakeRuleTarget(const ui::ListItem& row);
 
+    // The rules a Refresh that resets twice runs between its two resets (RefreshWithRules).
+    virtual void RefreshRules() {}
+
     // --- helpers of the steps
     // Binds the columns in order: entry k of both lists is column k's.
     void BindColumns(std::initializer_list<RuleColumnBinding> bindings);
@@ -243,6 +246,10 @@ protected:
     bool CheckIPv6Address(ui::CheckBox* box, ui::Edit* edit, const char* emptyMessage,
                           const char* lengthMessage = IPv6LengthMessage);
     void ShowRowCount() const;
+    // A Refresh that settles the rules before it reads: refused while the table is read ("Get
+    // data not complete."); the read stopped, the inputs reset, RefreshRules, Add mode, the
+    // inputs reset again and the table read; a failure leaves Add mode and the inputs reset.
+    void RefreshWithRules();
     // The program's file name without its folder.
     static std::string ProgramFileName();
 

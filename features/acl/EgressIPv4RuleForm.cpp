@@ -133,20 +133,11 @@ void TEgressIPv4RuleForm::ResetInputs()
     cbxDestIPClick(cbxDestIP);
 }
 
-void TEgressIPv4RuleForm::NoRowRules()
-{
-    EnableReplaceDSCPComboBoxChange(EnableReplaceDSCPComboBox);
-    EnablePriorityComboBoxChange(EnablePriorityComboBox);
-    RuleVLANcbxClick(RuleVLANcbx);
-}
-
 void TEgressIPv4RuleForm::RowRules()
 {
+    // The Permit rule first: a selected rule's actions follow its Permit choice.
     PermitComboBoxChange(PermitComboBox);
-    EnableReplaceDSCPComboBoxChange(EnableReplaceDSCPComboBox);
-    EnablePriorityComboBoxChange(EnablePriorityComboBox);
-    RuleVLANcbxClick(RuleVLANcbx);
-    cbxTimeRangeClick(cbxTimeRange);
+    TEgressRuleFrame::RowRules();
 }
 
 void TEgressIPv4RuleForm::ProtocolComboBoxChange(QObject*)

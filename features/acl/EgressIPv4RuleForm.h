@@ -28,7 +28,6 @@ protected:
     void BindColumns() override;
     void CreationRules() override;
     void ResetControls() override;
-    void NoRowRules() override;
     void RowRules() override;
 };
 
