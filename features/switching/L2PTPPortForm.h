@@ -3,41 +3,32 @@
 // port's tunnelling role ("none", "uni" or "nni") and, for a UNI port, the protocols it tunnels,
 // listed as words. A click into the enabled protocol edit opens a check-box chooser
 // (l2PTPPortEditForm.h). Set writes the chosen port and waits for the switch's answer (a refused
-// write is shown), then reads the table again; Stop ends a read or the wait.
+// write is shown), then reads the table again; Stop ends a read or the wait
+// (features/switching/PortWordListFrame.h).
 
-#include "features/common/WindowLifecycle.h"
-#include "features/switching/NewRequest2EditsForL2PTP.h"
-
-#include "ui/Form.h"
+#include "features/switching/PortWordListFrame.h"
 
 #include "ui_L2PTPPortForm.h"
 
-#include <memory>
-
-class TL2PTPPortForm : public ui::Form, public Ui::L2PTPPortForm, public WindowLifecycle {
+class TL2PTPPortForm : public TPortWordListFrame, public Ui::L2PTPPortForm {
 public:
     enum Item { PortItem, TypeItem, ProtocolItem };
     // The port type that tunnels protocols, at its place in the type list.
     static constexpr int UniIndex = 1;
 
     explicit TL2PTPPortForm(QWidget* owner = nullptr);
-    ~TL2PTPPortForm() override;
 
-    std::unique_ptr<NewRequest2EditsForL2PTP> Request;
-
-    void FormCreate(QObject* sender);
-    void GetButtonClick(QObject* sender);
-    void EditButtonClick(QObject* sender);
-    void StopButtonClick(QObject* sender);
-    void CloseButtonClick(QObject* sender);
-    void ListView1Click(QObject* sender);
-    void ListView1Change(QObject* sender, ui::ListItem* item);
     void TypeComboBoxChange(QObject* sender);
-    void ProtocolEditClick(QObject* sender);
-    void FormClose(QObject* sender, ui::CloseAction& action);
 
-    // The editors as with no port chosen.
-    void ResetInputs();
+protected:
+    void CreateChooser() override;
+    ui::Form* Chooser() const override;
+    std::unique_ptr<MvSNMPRequest2Edits> CreateRequest() override;
+    void BindColumns(MvSNMPRequest2Edits& request) override;
+    // The protocol edit is disabled with the rest cleared.
+    void ClearEditors() override;
+    // The protocol edit follows the chosen port's type.
+    void PortChosen() override;
 };
 
 // The window while its menu handler shows it.

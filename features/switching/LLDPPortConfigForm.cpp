@@ -1,123 +1,46 @@
 #include "features/switching/LLDPPortConfigForm.h"
 
 #include "features/switching/LLDPPortConfigurationForm.h"
-
-#include "catalogue/CatalogueIndex.h"
-#include "snmp/Exception.h"
-
-#include <exception>
+#include "features/switching/NewRequest2Edits.h"
 
 TLLDPPortConfigForm* LLDPPortConfigForm = nullptr;
 
 TLLDPPortConfigForm::TLLDPPortConfigForm(QWidget* owner)
-    : ui::Form(owner), WindowLifecycle(this, {.CloseActionFree = true, .StopSetsDataComplete = true})
+    : TPortWordListFrame(owner, {"Oid_lldp", "1.0.8802.1.1.2.1.1.6.1.1"})
 {
     setupUi(this);
-    Loaded();
-    InitWindow();
-    SetPosition(ui::poMainFormCenter);
-    OnCreate = ui::Handler(this, &TLLDPPortConfigForm::FormCreate);
-    OnClose = ui::Handler(this, &TLLDPPortConfigForm::FormClose);
-    GetButton->OnClick = ui::Handler(this, &TLLDPPortConfigForm::GetButtonClick);
-    EditButton->OnClick = ui::Handler(this, &TLLDPPortConfigForm::EditButtonClick);
-    StopButton->OnClick = ui::Handler(this, &TLLDPPortConfigForm::StopButtonClick);
-    CloseButton->OnClick = ui::Handler(this, &TLLDPPortConfigForm::CloseButtonClick);
-    ListView1->OnClick = ui::Handler(this, &TLLDPPortConfigForm::ListView1Click);
-    ListView1->OnChange = ui::Handler(this, &TLLDPPortConfigForm::ListView1Change);
-    TLVsEdit->OnClick = ui::Handler(this, &TLLDPPortConfigForm::TLVsEditClick);
+    UseComponents({.List = ListView1,
+                   .RowCount = StaticText1,
+                   .PortEditLabel = PortEditLabel,
+                   .PortText = PortText,
+                   .WordsEdit = TLVsEdit,
+                   .GetButton = GetButton,
+                   .EditButton = EditButton,
+                   .StopButton = StopButton,
+                   .CloseButton = CloseButton});
     DoCreate();
 }
 
-TLLDPPortConfigForm::~TLLDPPortConfigForm() { Request.reset(); }
+void TLLDPPortConfigForm::CreateChooser() { ::LLDPPortConfigurationForm = new TLLDPPortConfigurationForm(this); }
 
-void TLLDPPortConfigForm::FormCreate(QObject*)
+ui::Form* TLLDPPortConfigForm::Chooser() const { return ::LLDPPortConfigurationForm; }
+
+std::unique_ptr<MvSNMPRequest2Edits> TLLDPPortConfigForm::CreateRequest()
 {
-    const bool created = Guarded([&] {
-        ::LLDPPortConfigurationForm = new TLLDPPortConfigurationForm(this);
-        Request = std::make_unique<NewRequest2Edits>(this);
-        const VarDescriptor* table = FindTable("Oid_lldp", "1.0.8802.1.1.2.1.1.6.1.1");
-        if (table == nullptr)
-            throw Exception("No descriptor table Oid_lldp 1.0.8802.1.1.2.1.1.6.1.1");
-        Request->Request.VarList = MvSNMPVarList(table, MVT_UMV, 1);
-        Request->AttachListView(ListView1, true);
-        Request->BindStaticText(PortItem, PortText);
-        Request->BindComboBox(AdminStateItem, AdminStateComboBox);
-        Request->BindComboBox(NotificationItem, NotificationComboBox);
-        Request->BindEdits(TlvsItem, "%s{l256}", TLVsEdit);
-        Attach(*Request, true, true);
-        EditButton->setEnabled(false);
-        PortEditLabel->setEnabled(false);
-        Read(*Request);
-    });
-    if (!created)
-        EditButton->setEnabled(false);
-    ShowRowCount(StaticText1, ListView1);
+    return std::make_unique<NewRequest2Edits>(this);
 }
 
-void TLLDPPortConfigForm::ResetInputs()
+void TLLDPPortConfigForm::BindColumns(MvSNMPRequest2Edits& request)
 {
-    PortText->SetCaption(" ");
+    request.BindStaticText(PortItem, PortText);
+    request.BindComboBox(AdminStateItem, AdminStateComboBox);
+    request.BindComboBox(NotificationItem, NotificationComboBox);
+    request.BindEdits(TlvsItem, "%s{l256}", TLVsEdit);
+}
+
+void TLLDPPortConfigForm::ClearEditors()
+{
     AdminStateComboBox->SetItemIndex(-1);
     NotificationComboBox->SetItemIndex(-1);
     TLVsEdit->SetText("");
-    EditButton->setEnabled(false);
-    ShowRowCount(StaticText1, ListView1);
 }
-
-void TLLDPPortConfigForm::GetButtonClick(QObject*)
-{
-    if (DataComplete == 0) {
-        Say("Get data not complete");
-        return;
-    }
-    // A walk that Stop left behind is superseded by this read: its late answers list nothing.
-    const bool read = Guarded([&] {
-        ResetInputs();
-        if (Request)
-            Read(*Request);
-    });
-    if (!read)
-        EditButton->setEnabled(false);
-    ShowRowCount(StaticText1, ListView1);
-}
-
-void TLLDPPortConfigForm::ListView1Click(QObject*) { EditButton->setEnabled(ListView1->Selected() != nullptr); }
-
-void TLLDPPortConfigForm::ListView1Change(QObject*, ui::ListItem*) { ShowRowCount(StaticText1, ListView1); }
-
-void TLLDPPortConfigForm::TLVsEditClick(QObject*)
-{
-    try {
-        if (!EditButton->isEnabled())
-            EditButton->setEnabled(true);
-        if (::LLDPPortConfigurationForm != nullptr)
-            ::LLDPPortConfigurationForm->ShowModal();
-    } catch (const std::exception& e) {
-        ShowInStatusLine(e.what());
-    }
-}
-
-void TLLDPPortConfigForm::EditButtonClick(QObject*)
-{
-    if (ListView1->Selected() == nullptr)
-        return;
-    if (RefuseWhileReading(Request.get()))
-        return;
-    PortEditLabel->setEnabled(false);
-    // The port's settings go out and the editors are cleared; the window waits for the answer
-    // (a refused write is shown), then reads the table again. A Close asked for meanwhile waits
-    // until this returns.
-    Guarded([&] { SetAndWait(*Request, [this] { ResetInputs(); }); });
-}
-
-void TLLDPPortConfigForm::StopButtonClick(QObject*)
-{
-    if (Request)
-        Stop(*Request);
-    else
-        DataComplete = 1;
-}
-
-void TLLDPPortConfigForm::CloseButtonClick(QObject*) { Close(); }
-
-void TLLDPPortConfigForm::FormClose(QObject*, ui::CloseAction& action) { CloseDown(action, ListView1, Request); }

@@ -2,7 +2,6 @@
 
 #include "catalogue/CatalogueIndex.h"
 #include "gui/PortFunctions.h"
-#include "gui/VlanList.h"
 #include "snmp/Exception.h"
 
 #include "ui/Button.h"
@@ -26,6 +25,7 @@ TMSTPVLANUnitForm::TMSTPVLANUnitForm(QWidget* owner)
                              .KeepLayoutSize = true}) // the base form has scaled it
 {
     setupUi(this);
+    VlanBlocks.FindIn(this);
     Loaded();
     InitBasicForm();
     InitWindow();
@@ -49,20 +49,6 @@ TMSTPVLANUnitForm::~TMSTPVLANUnitForm()
 {
     // A window freed without closing still lets go of its request before its controls go.
     Request.reset();
-}
-
-ui::Edit* TMSTPVLANUnitForm::RangeEdit(int item) const
-{
-    const std::array<ui::Edit*, 8> edits = {VLANRangeEdit1, VLANRangeEdit2, VLANRangeEdit3, VLANRangeEdit4,
-                                            VLANRangeEdit5, VLANRangeEdit6, VLANRangeEdit7, VLANRangeEdit8};
-    return edits.at(static_cast<std::size_t>(item - FirstRangeItem));
-}
-
-ui::CheckBox* TMSTPVLANUnitForm::RangeBox(int item) const
-{
-    const std::array<ui::CheckBox*, 8> boxes = {cbxVlanRange1, cbxVlanRange2, cbxVlanRange3, cbxVlanRange4,
-                                                cbxVlanRange5, cbxVlanRange6, cbxVlanRange7, cbxVlanRange8};
-    return boxes.at(static_cast<std::size_t>(item - FirstRangeItem));
 }
 
 void TMSTPVLANUnitForm::FormCreate(QObject*)
@@ -96,8 +82,7 @@ void TMSTPVLANUnitForm::BindColumns()
     ValueControls.clear();
     MSTPNewRequestEdits& r = *Request;
     BindEdit(r, InstanceItem, "%i{n1x7l1}", VIDEdit, chkVID);
-    for (int k = FirstRangeItem; k <= LastRangeItem; ++k)
-        BindEdit(r, k, "%s", RangeEdit(k), RangeBox(k));
+    VlanBlocks.Bind(*this, r);
     BindCombo(r, TypeItem, TypeComboBox, cbxType);
     BindCombo(r, StatusItem, StateComboBox, cbxState);
     BindEdit(r, PriorityItem, "%i{n0x61440l5}", PriorityEdit, CheckBoxPriority);
@@ -163,27 +148,13 @@ void TMSTPVLANUnitForm::ListView1Click(QObject*)
 
 void TMSTPVLANUnitForm::ListView1Change(QObject*, ui::ListItem*) { ShowRowCount(StaticText1, ListView1); }
 
-bool TMSTPVLANUnitForm::CheckedBlocksAreLists()
-{
-    for (int k = FirstRangeItem; k <= LastRangeItem; ++k) {
-        ui::CheckBox* box = RangeBox(k);
-        if (!box->Checked() || !box->isEnabled())
-            continue;
-        if (!CheckVlanBlockText(this, RangeEdit(k)->Text(), k - FirstRangeItem)) {
-            FocusIfEnabled(RangeEdit(k));
-            return false;
-        }
-    }
-    return true;
-}
-
 void TMSTPVLANUnitForm::EditButtonClick(QObject*)
 {
     if (!Request)
         return;
     // A block text that is no list of its block is refused before anything is marked or sent;
     // what the user typed stays for the correction.
-    if (!CheckedBlocksAreLists())
+    if (!VlanBlocks.CheckedTextsAreLists(this))
         return;
     chkVID->SetChecked(true);
     EditMode = EditRowMode;

@@ -6,6 +6,7 @@
 // each block of 512 are shown and typed as a list text ("1-3,5"); the request converts
 // (MSTPNewRequestEdits.h).
 
+#include "features/common/VlanBlockEditors.h"
 #include "features/common/WindowLifecycle.h"
 #include "features/switching/MSTPNewRequestEdits.h"
 
@@ -26,12 +27,13 @@ public:
     explicit TMSTPVLANUnitForm(QWidget* owner = nullptr);
     ~TMSTPVLANUnitForm() override;
 
+    // The edits and boxes of VLAN block items 1 to 8.
+    VlanBlockEditors VlanBlocks{FirstRangeItem};
+    // The edit and the box of VLAN block item k (1 to 8).
+    ui::Edit* RangeEdit(int item) const { return VlanBlocks.Edit(item); }
+    ui::CheckBox* RangeBox(int item) const { return VlanBlocks.Box(item); }
     std::unique_ptr<MSTPNewRequestEdits> Request;
     int EditMode = NoWrite;
-
-    // The edit and the box of VLAN block item k (1 to 8).
-    ui::Edit* RangeEdit(int item) const;
-    ui::CheckBox* RangeBox(int item) const;
 
     void FormCreate(QObject* sender);
     void GetButtonClick(QObject* sender);
@@ -54,8 +56,6 @@ private:
     void BindColumns();
     // Edit and Delete on and Add off with a row, the reverse without.
     void ShowButtons(bool rowSelected);
-    // The checked blocks' texts pass the VLAN block check; false after its message.
-    bool CheckedBlocksAreLists();
 };
 
 // The window while its menu handler shows it.

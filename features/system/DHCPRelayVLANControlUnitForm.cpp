@@ -4,7 +4,6 @@
 
 #include "catalogue/CatalogueIndex.h"
 #include "gui/PortFunctions.h"
-#include "gui/VlanList.h"
 #include "snmp/Exception.h"
 
 #include "ui/Button.h"
@@ -15,7 +14,6 @@
 #include "ui/Label.h"
 #include "ui/ListView.h"
 
-#include <array>
 #include <exception>
 
 TDHCPRelayVLANControlUnitForm* DHCPRelayVLANControlUnitForm = nullptr;
@@ -34,6 +32,7 @@ TDHCPRelayVLANControlUnitForm::TDHCPRelayVLANControlUnitForm(QWidget* owner)
       WindowLifecycle(this, {.LogOnly = true, .KeepLayoutSize = true}) // the base form has scaled it
 {
     setupUi(this);
+    VlanBlocks.FindIn(this);
     Loaded();
     InitBasicForm();
     InitWindow();
@@ -55,20 +54,6 @@ TDHCPRelayVLANControlUnitForm::~TDHCPRelayVLANControlUnitForm()
 {
     // A window freed without closing still lets go of its request before its controls go.
     Request.reset();
-}
-
-ui::Edit* TDHCPRelayVLANControlUnitForm::RangeEdit(int item) const
-{
-    const std::array<ui::Edit*, 8> edits = {VLANRangeEdit1, VLANRangeEdit2, VLANRangeEdit3, VLANRangeEdit4,
-                                            VLANRangeEdit5, VLANRangeEdit6, VLANRangeEdit7, VLANRangeEdit8};
-    return edits.at(static_cast<std::size_t>(item - FirstRangeItem));
-}
-
-ui::CheckBox* TDHCPRelayVLANControlUnitForm::RangeBox(int item) const
-{
-    const std::array<ui::CheckBox*, 8> boxes = {cbxVlanRange1, cbxVlanRange2, cbxVlanRange3, cbxVlanRange4,
-                                                cbxVlanRange5, cbxVlanRange6, cbxVlanRange7, cbxVlanRange8};
-    return boxes.at(static_cast<std::size_t>(item - FirstRangeItem));
 }
 
 void TDHCPRelayVLANControlUnitForm::FormCreate(QObject*)
@@ -100,8 +85,7 @@ void TDHCPRelayVLANControlUnitForm::BindColumns()
     ValueControls.clear();
     DHCPRelayVLANControlRequestEdits& r = *Request;
     BindEdit(r, AddressItem, "%s{I}", IPAddressEdit, chkIP);
-    for (int k = FirstRangeItem; k <= LastRangeItem; ++k)
-        BindEdit(r, k, "%s", RangeEdit(k), RangeBox(k));
+    VlanBlocks.Bind(*this, r);
     BindCombo(r, RowStatusItem, RowComboBox, cbxRow);
 }
 
@@ -141,20 +125,6 @@ void TDHCPRelayVLANControlUnitForm::ListView1Click(QObject*)
 }
 
 void TDHCPRelayVLANControlUnitForm::ListView1Change(QObject*, ui::ListItem*) { ShowRowCount(StaticText1, ListView1); }
-
-bool TDHCPRelayVLANControlUnitForm::CheckedBlocksAreLists()
-{
-    for (int k = FirstRangeItem; k <= LastRangeItem; ++k) {
-        ui::CheckBox* box = RangeBox(k);
-        if (!box->Checked() || !box->isEnabled())
-            continue;
-        if (!CheckVlanBlockText(this, RangeEdit(k)->Text(), k - FirstRangeItem)) {
-            FocusIfEnabled(RangeEdit(k));
-            return false;
-        }
-    }
-    return true;
-}
 
 bool TDHCPRelayVLANControlUnitForm::WriteMarked()
 {
@@ -199,7 +169,7 @@ void TDHCPRelayVLANControlUnitForm::EditButtonClick(QObject*)
         return;
     // A block text that is no list of its block is refused before anything is marked or sent;
     // the selection, the texts and the ticks stay for the correction.
-    if (!CheckedBlocksAreLists())
+    if (!VlanBlocks.CheckedTextsAreLists(this))
         return;
     Mode = EditMode;
     const bool sent = WriteMarked();

@@ -6,6 +6,7 @@
 // list text ("1-3,5"); the request converts (DHCPRelayVLANControlRequestEdits.h). The window edits
 // in place on TBasicForm, a check box per column, without DataComplete.
 
+#include "features/common/VlanBlockEditors.h"
 #include "features/common/WindowLifecycle.h"
 #include "features/system/DHCPRelayVLANControlRequestEdits.h"
 
@@ -27,12 +28,13 @@ public:
     explicit TDHCPRelayVLANControlUnitForm(QWidget* owner = nullptr);
     ~TDHCPRelayVLANControlUnitForm() override;
 
+    // The edits and boxes of VLAN block items 1 to 8.
+    VlanBlockEditors VlanBlocks{FirstRangeItem};
+    // The edit and the box of VLAN block item k (1 to 8).
+    ui::Edit* RangeEdit(int item) const { return VlanBlocks.Edit(item); }
+    ui::CheckBox* RangeBox(int item) const { return VlanBlocks.Box(item); }
     std::unique_ptr<DHCPRelayVLANControlRequestEdits> Request;
     int Mode = NoWrite;
-
-    // The edit and the box of VLAN block item k (1 to 8).
-    ui::Edit* RangeEdit(int item) const;
-    ui::CheckBox* RangeBox(int item) const;
 
     void FormCreate(QObject* sender);
     void GetButtonClick(QObject* sender);
@@ -54,8 +56,6 @@ private:
     void BindColumns();
     // Edit and Delete on and Add off with a row, the reverse without.
     void ShowButtons(bool rowSelected);
-    // The checked blocks' texts pass the VLAN block check; false after its message.
-    bool CheckedBlocksAreLists();
     // The write of the current Mode inside the skipped-column marks; an exception goes to the
     // status line. True when the write was handed to the request.
     bool WriteMarked();
