@@ -397,6 +397,46 @@ void TAclRuleFrame::WriteRule(bool statusOutWhenActive, std::initializer_list<in
     Write(*Request);
 }
 
+void TAclRuleFrame::SwitchProtocolFields(std::initializer_list<ProtocolField> fields,
+                                         std::initializer_list<unsigned> byProtocol, int index)
+{
+    const unsigned used =
+        index >= 0 && index < static_cast<int>(byProtocol.size()) ? byProtocol.begin()[index] : 0;
+    std::size_t k = 0;
+    for (const ProtocolField& field : fields) {
+        if ((used & (1u << k++)) != 0) {
+            EnableControl(field.Box);
+            EnableControl(field.Edit);
+        } else {
+            DisableControl(field.Box);
+            DisableControl(field.Edit);
+        }
+    }
+}
+
+bool TAclRuleFrame::CheckIPv4Address(ui::CheckBox* box, ui::Edit* edit, const char* emptyMessage)
+{
+    if (!RequireTextIfChecked(box, edit, emptyMessage))
+        return false;
+    if (box->Checked() && !CheckDottedIPv4Text(edit)) {
+        FocusIfEnabled(edit);
+        return false;
+    }
+    return true;
+}
+
+bool TAclRuleFrame::CheckIPv6Address(ui::CheckBox* box, ui::Edit* edit, const char* emptyMessage,
+                                     const char* lengthMessage)
+{
+    if (!RequireTextIfChecked(box, edit, emptyMessage))
+        return false;
+    if (box->Checked() && !CheckIPv6Text(edit, this, lengthMessage)) {
+        FocusIfEnabled(edit);
+        return false;
+    }
+    return true;
+}
+
 bool TAclRuleFrame::IsDuplicateRule()
 {
     const std::string profile = c_.ProfileIDEdit->Text();
@@ -498,6 +538,28 @@ void TAclRuleFrame::GetButtonClick(QObject*)
     });
     AddMode();
     ResetInputs();
+}
+
+void TAclRuleFrame::RefreshWithRules()
+{
+    if (!Request)
+        return;
+    if (DataComplete == 0) {
+        Say(NotCompleteText);
+        return;
+    }
+    const bool read = Guarded([&] {
+        Stop(*Request);
+        ResetInputs();
+        RefreshRules();
+        AddMode();
+        ResetInputs();
+        Read(*Request);
+    });
+    if (!read) {
+        AddMode();
+        ResetInputs();
+    }
 }
 
 void TAclRuleFrame::StopButtonClick(QObject*)

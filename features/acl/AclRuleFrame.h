@@ -26,6 +26,8 @@
 // helpers (the Add and Edit modes, the duplicate test, one write of the rule) serve its own
 // version of a step.
 
+#include "features/acl/TextChecks.h"
+
 #include "features/common/SkippedColumns.h"
 #include "features/common/WindowLifecycle.h"
 
@@ -210,6 +212,9 @@ protected:
     // VID", any other cell (also one that is no number) clears it.
     virtual void TakeRuleTarget(const ui::ListItem& row);
 
+    // The rules a Refresh that resets twice runs between its two resets (RefreshWithRules).
+    virtual void RefreshRules() {}
+
     // --- helpers of the steps
     // Binds the columns in order: entry k of both lists is column k's.
     void BindColumns(std::initializer_list<RuleColumnBinding> bindings);
@@ -224,7 +229,27 @@ protected:
     // status list reads active, the columns given left out too (a window that writes them apart),
     // the flags back afterwards on every path.
     void WriteRule(bool statusOutWhenActive, std::initializer_list<int> alsoSkipped = {});
+    // A protocol's field as the protocol list switches it: its box and its edit.
+    struct ProtocolField {
+        QWidget* Box;
+        QWidget* Edit;
+    };
+    // The fields the chosen protocol uses (bit k of its mask: field k) switched on, the others
+    // switched off and emptied; an index without a mask uses none.
+    static void SwitchProtocolFields(std::initializer_list<ProtocolField> fields,
+                                     std::initializer_list<unsigned> byProtocol, int index);
+    // A checked address box whose edit is empty (the message) or holds no dotted IPv4 address:
+    // the focus on the edit, false.
+    bool CheckIPv4Address(ui::CheckBox* box, ui::Edit* edit, const char* emptyMessage);
+    // A checked address box whose edit is empty (the message) or holds no IPv6 address of 32
+    // hexadecimal digits (a wrong length gets lengthMessage): the focus on the edit, false.
+    bool CheckIPv6Address(ui::CheckBox* box, ui::Edit* edit, const char* emptyMessage,
+                          const char* lengthMessage = IPv6LengthMessage);
     void ShowRowCount() const;
+    // A Refresh that settles the rules before it reads: refused while the table is read ("Get
+    // data not complete."); the read stopped, the inputs reset, RefreshRules, Add mode, the
+    // inputs reset again and the table read; a failure leaves Add mode and the inputs reset.
+    void RefreshWithRules();
     // The program's file name without its folder.
     static std::string ProgramFileName();
 

@@ -1,7 +1,5 @@
 #include "features/acl/CPUFilterIPRuleForm.h"
 
-#include <array>
-
 TCPUFilterIPRuleForm* CPUFilterIPRuleForm = nullptr;
 
 namespace {
@@ -84,43 +82,29 @@ void TCPUFilterIPRuleForm::RowRules() { ProtocolComboBoxChange(ProtocolComboBox)
 
 void TCPUFilterIPRuleForm::ProtocolComboBoxChange(QObject*)
 {
-    // The fields each protocol uses, box and edit; the others are switched off and emptied.
-    struct Field {
-        QWidget* Box;
-        QWidget* Edit;
-    };
-    const std::array<Field, 7> fields = {{
-        {cbxType, TypeEdit},
-        {cbxCode, CodeEdit},
-        {cbxSourcePort, SourcePortEdit},
-        {cbxDestPort, DestPortEdit},
-        {cbxFBs, FlagEdit},
-        {cbxProtocolID, ProtocolIDEdit},
-        {cbxUserMask, UserMaskEdit},
-    }};
     enum : unsigned {
         Type = 1u << 0, Code = 1u << 1, SourcePort = 1u << 2, DestPort = 1u << 3, Flags = 1u << 4,
         ProtocolID = 1u << 5, UserMask = 1u << 6,
     };
-    const unsigned byProtocol[] = {
-        0,                               // none
-        Type | Code,                     // icmp
-        Type,                            // igmp
-        SourcePort | DestPort | Flags,   // tcp
-        SourcePort | DestPort,           // udp
-        ProtocolID | UserMask,           // protocolId
-    };
-    const int index = ProtocolComboBox->ItemIndex();
-    const unsigned used = index >= 0 && index < static_cast<int>(std::size(byProtocol)) ? byProtocol[index] : 0;
-    for (std::size_t k = 0; k < fields.size(); ++k) {
-        if ((used & (1u << k)) != 0) {
-            EnableControl(fields[k].Box);
-            EnableControl(fields[k].Edit);
-        } else {
-            DisableControl(fields[k].Box);
-            DisableControl(fields[k].Edit);
-        }
-    }
+    SwitchProtocolFields(
+        {
+            {cbxType, TypeEdit},
+            {cbxCode, CodeEdit},
+            {cbxSourcePort, SourcePortEdit},
+            {cbxDestPort, DestPortEdit},
+            {cbxFBs, FlagEdit},
+            {cbxProtocolID, ProtocolIDEdit},
+            {cbxUserMask, UserMaskEdit},
+        },
+        {
+            0,                               // none
+            Type | Code,                     // icmp
+            Type,                            // igmp
+            SourcePort | DestPort | Flags,   // tcp
+            SourcePort | DestPort,           // udp
+            ProtocolID | UserMask,           // protocolId
+        },
+        ProtocolComboBox->ItemIndex());
 }
 
 void TCPUFilterIPRuleForm::CheckButtonClick(QObject*)

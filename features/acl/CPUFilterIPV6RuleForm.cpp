@@ -62,23 +62,13 @@ void TCPUFilterIPV6RuleForm::BindColumns()
     });
 }
 
-bool TCPUFilterIPV6RuleForm::CheckAddress(ui::CheckBox* box, ui::Edit* edit)
-{
-    if (!RequireTextIfChecked(box, edit, EmptyAddress))
-        return false;
-    if (box->Checked() && !CheckIPv6Text(edit, this, IPv6LengthLessMessage)) {
-        FocusIfEnabled(edit);
-        return false;
-    }
-    return true;
-}
-
 bool TCPUFilterIPV6RuleForm::ValidateInputs()
 {
     if (!RequireText(ProfileIDEdit, "Profile ID must be set.") || !RequireText(AccessEdit, "Access ID must be set."))
         return false;
-    if (!RequireTextIfChecked(cbxClass, ClassEdit, EmptyField) || !CheckAddress(cbxSource, SourceIPV6Edit)
-        || !CheckAddress(cbxDestination, DestIPV6Edit))
+    if (!RequireTextIfChecked(cbxClass, ClassEdit, EmptyField)
+        || !CheckIPv6Address(cbxSource, SourceIPV6Edit, EmptyAddress, IPv6LengthLessMessage)
+        || !CheckIPv6Address(cbxDestination, DestIPV6Edit, EmptyAddress, IPv6LengthLessMessage))
         return false;
     const std::pair<ui::CheckBox*, QWidget*> filled[] = {
         {cbxFlowLabel, FlowLabelEdit},

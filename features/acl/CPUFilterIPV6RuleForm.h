@@ -19,11 +19,6 @@ public:
 
 protected:
     void BindColumns() override;
-
-private:
-    // A checked address box: its edit filled, with 32 hexadecimal digits; false after the
-    // message with the focus on the edit.
-    bool CheckAddress(ui::CheckBox* box, ui::Edit* edit);
 };
 
 // The window while its menu item shows it.

@@ -1,7 +1,5 @@
 #include "features/acl/EgressIPv4RuleForm.h"
 
-#include <array>
-
 TEgressIPv4RuleForm* EgressIPv4RuleForm = nullptr;
 
 namespace {
@@ -135,64 +133,41 @@ void TEgressIPv4RuleForm::ResetInputs()
     cbxDestIPClick(cbxDestIP);
 }
 
-void TEgressIPv4RuleForm::NoRowRules()
-{
-    EnableReplaceDSCPComboBoxChange(EnableReplaceDSCPComboBox);
-    EnablePriorityComboBoxChange(EnablePriorityComboBox);
-    RuleVLANcbxClick(RuleVLANcbx);
-}
-
 void TEgressIPv4RuleForm::RowRules()
 {
+    // The Permit rule first: a selected rule's actions follow its Permit choice.
     PermitComboBoxChange(PermitComboBox);
-    EnableReplaceDSCPComboBoxChange(EnableReplaceDSCPComboBox);
-    EnablePriorityComboBoxChange(EnablePriorityComboBox);
-    RuleVLANcbxClick(RuleVLANcbx);
-    cbxTimeRangeClick(cbxTimeRange);
+    TEgressRuleFrame::RowRules();
 }
 
 void TEgressIPv4RuleForm::ProtocolComboBoxChange(QObject*)
 {
-    // The fields each protocol uses, box and edit; the others are switched off and emptied.
-    struct Field {
-        QWidget* Box;
-        QWidget* Edit;
-    };
-    const std::array<Field, 10> fields = {{
-        {cbxType, TypeEdit},
-        {cbxCode, CodeEdit},
-        {cbxSourcePort, SourcePortEdit},
-        {cbxDestPort, DestPortEdit},
-        {cbxFBs, FlagEdit},
-        {cbxProtocolID, ProtocolIDEdit},
-        {cbxUser, UserEdit},
-        {cbxUserMask, UserMaskEdit},
-        {cbxSourcePortMask, SourcePortMaskEdit},
-        {cbxDestPortMask, DestPortMaskEdit},
-    }};
     enum : unsigned {
         Type = 1u << 0, Code = 1u << 1, SourcePort = 1u << 2, DestPort = 1u << 3, Flags = 1u << 4,
         ProtocolID = 1u << 5, User = 1u << 6, UserMask = 1u << 7, PortMasks = 3u << 8,
     };
-    const unsigned byProtocol[] = {
-        0,                                                  // none
-        Type | Code,                                        // icmp
-        Type,                                               // igmp
-        SourcePort | DestPort | Flags | PortMasks,          // tcp
-        SourcePort | DestPort | PortMasks,                  // udp
-        ProtocolID | User | UserMask,                       // protocolId
-    };
-    const int index = ProtocolComboBox->ItemIndex();
-    const unsigned used = index >= 0 && index < static_cast<int>(std::size(byProtocol)) ? byProtocol[index] : 0;
-    for (std::size_t k = 0; k < fields.size(); ++k) {
-        if ((used & (1u << k)) != 0) {
-            EnableControl(fields[k].Box);
-            EnableControl(fields[k].Edit);
-        } else {
-            DisableControl(fields[k].Box);
-            DisableControl(fields[k].Edit);
-        }
-    }
+    SwitchProtocolFields(
+        {
+            {cbxType, TypeEdit},
+            {cbxCode, CodeEdit},
+            {cbxSourcePort, SourcePortEdit},
+            {cbxDestPort, DestPortEdit},
+            {cbxFBs, FlagEdit},
+            {cbxProtocolID, ProtocolIDEdit},
+            {cbxUser, UserEdit},
+            {cbxUserMask, UserMaskEdit},
+            {cbxSourcePortMask, SourcePortMaskEdit},
+            {cbxDestPortMask, DestPortMaskEdit},
+        },
+        {
+            0,                                                  // none
+            Type | Code,                                        // icmp
+            Type,                                               // igmp
+            SourcePort | DestPort | Flags | PortMasks,          // tcp
+            SourcePort | DestPort | PortMasks,                  // udp
+            ProtocolID | User | UserMask,                       // protocolId
+        },
+        ProtocolComboBox->ItemIndex());
 }
 
 void TEgressIPv4RuleForm::cbxProtocolIDClick(QObject*)
@@ -221,17 +196,6 @@ void TEgressIPv4RuleForm::cbxDestIPClick(QObject*)
         control->setEnabled(on);
 }
 
-bool TEgressIPv4RuleForm::CheckAddress(ui::CheckBox* box, ui::Edit* edit)
-{
-    if (!RequireTextIfChecked(box, edit, EmptyField))
-        return false;
-    if (box->Checked() && !CheckDottedIPv4Text(edit)) {
-        FocusIfEnabled(edit);
-        return false;
-    }
-    return true;
-}
-
 bool TEgressIPv4RuleForm::ValidateInputs()
 {
     if (!RequireText(MaskIDEdit, "Profile ID must be set.") || !RequireText(AccessIDEdit, "Access ID must be set."))
@@ -241,8 +205,9 @@ bool TEgressIPv4RuleForm::ValidateInputs()
             || !RequireTextIfChecked(cbxVLANMask, VLANMaskEdit, EmptyField)))
         return false;
     // The destination address has its input rule only.
-    if (!CheckAddress(cbxSourceIP, SourceIPEdit) || !CheckAddress(cbxSourceIPMask, SourceIPMaskEdit)
-        || !CheckAddress(cbxDestIPMask, DestIPMaskEdit))
+    if (!CheckIPv4Address(cbxSourceIP, SourceIPEdit, EmptyField)
+        || !CheckIPv4Address(cbxSourceIPMask, SourceIPMaskEdit, EmptyField)
+        || !CheckIPv4Address(cbxDestIPMask, DestIPMaskEdit, EmptyField))
         return false;
     const std::pair<ui::CheckBox*, ui::Edit*> filled[] = {
         {cbxDscp, DSCPEdit},           {cbxSourcePort, SourcePortEdit},    {cbxDestPort, DestPortEdit},

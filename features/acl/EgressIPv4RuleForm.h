@@ -28,12 +28,7 @@ protected:
     void BindColumns() override;
     void CreationRules() override;
     void ResetControls() override;
-    void NoRowRules() override;
     void RowRules() override;
-
-private:
-    // A checked address box whose edit is empty or holds no dotted address: false, the focus on it.
-    bool CheckAddress(ui::CheckBox* box, ui::Edit* edit);
 };
 
 // The window while its menu item shows it.

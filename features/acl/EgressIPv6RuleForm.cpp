@@ -158,25 +158,12 @@ void TEgressIPv6RuleForm::RuleProtoComboxChange(QObject*)
     }
 }
 
-bool TEgressIPv6RuleForm::CheckAddress(ui::CheckBox* box, ui::Edit* edit)
-{
-    if (!box->Checked())
-        return true;
-    if (!RequireText(edit, CheckedEmpty))
-        return false;
-    if (!CheckIPv6Text(edit->Text(), this, IPv6LengthLessMessage)) {
-        FocusIfEnabled(edit);
-        return false;
-    }
-    return true;
-}
-
 bool TEgressIPv6RuleForm::ValidateInputs()
 {
     if (!RequireText(edtRuleID, "Profles ID must be set.") || !RequireText(edtRuleAccessID, "Access ID must be set."))
         return false;
-    if (!CheckAddress(cbxRuleSrcIpv6addrMask, edtRuleSrcIpv6addrMask)
-        || !CheckAddress(cbxRuleDstIpv6addrMask, edtRuleDstIpv6addrMask))
+    if (!CheckIPv6Address(cbxRuleSrcIpv6addrMask, edtRuleSrcIpv6addrMask, CheckedEmpty, IPv6LengthLessMessage)
+        || !CheckIPv6Address(cbxRuleDstIpv6addrMask, edtRuleDstIpv6addrMask, CheckedEmpty, IPv6LengthLessMessage))
         return false;
     const std::pair<ui::CheckBox*, QWidget*> masksAndFields[] = {
         {SrcPortMaskChx, SrcPortMaskEdit}, {DesPorMasktChx, DesPortMaskEdit}, {cbxRuleClass, edtRuleClass},
@@ -185,7 +172,8 @@ bool TEgressIPv6RuleForm::ValidateInputs()
     for (const auto& [box, control] : masksAndFields)
         if (!RequireTextIfChecked(box, control, CheckedEmpty))
             return false;
-    if (!CheckAddress(cbxRuleSrcIpv6addr, edtRuleSrcIpv6addr) || !CheckAddress(cbxRuleDstIpv6addr, edtRuleDstIpv6addr))
+    if (!CheckIPv6Address(cbxRuleSrcIpv6addr, edtRuleSrcIpv6addr, CheckedEmpty, IPv6LengthLessMessage)
+        || !CheckIPv6Address(cbxRuleDstIpv6addr, edtRuleDstIpv6addr, CheckedEmpty, IPv6LengthLessMessage))
         return false;
     const std::pair<ui::CheckBox*, QWidget*> actions[] = {
         {cbxEnablePriority, EnablePriorityComboBox}, {cbxPriority, PriorityEdit},

@@ -27,11 +27,6 @@ protected:
     void RowRules() override;
     void TargetRules() override {}
     void RefreshRules() override {}
-
-private:
-    // A checked address box: its edit filled ("Some checked field is empty") with 32 hexadecimal
-    // digits; false after the message with the focus on the edit.
-    bool CheckAddress(ui::CheckBox* box, ui::Edit* edit);
 };
 
 // The window while its menu item shows it.

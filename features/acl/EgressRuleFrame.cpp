@@ -131,6 +131,20 @@ void TEgressRuleFrame::TakeRuleTarget(const ui::ListItem& row)
     }
 }
 
+void TEgressRuleFrame::NoRowRules()
+{
+    const RuleFrameComponents& c = Components();
+    EnableReplaceDSCPComboBoxChange(c.EnableReplaceDSCPComboBox);
+    EnablePriorityComboBoxChange(c.EnablePriorityComboBox);
+    RuleVLANcbxClick(c.RuleVLANcbx);
+}
+
+void TEgressRuleFrame::RowRules()
+{
+    TEgressRuleFrame::NoRowRules();
+    cbxTimeRangeClick(e_.cbxTimeRange);
+}
+
 void TEgressRuleFrame::TargetRules()
 {
     VLANBaseChkBoxClick(Components().VLANBaseChkBox);
@@ -148,27 +162,7 @@ void TEgressRuleFrame::RefreshRules()
 
 // --- Refresh, Add and Edit
 
-void TEgressRuleFrame::GetButtonClick(QObject*)
-{
-    if (!Request)
-        return;
-    if (DataComplete == 0) {
-        Say(NotCompleteText);
-        return;
-    }
-    const bool read = Guarded([&] {
-        Stop(*Request);
-        ResetInputs();
-        RefreshRules();
-        AddMode();
-        ResetInputs();
-        Read(*Request);
-    });
-    if (!read) {
-        AddMode();
-        ResetInputs();
-    }
-}
+void TEgressRuleFrame::GetButtonClick(QObject*) { RefreshWithRules(); }
 
 void TEgressRuleFrame::AddButtonClick(QObject*)
 {

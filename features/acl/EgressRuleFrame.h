@@ -80,10 +80,15 @@ protected:
     // Group (1 to 64) that its cell holds. A cell that is no integer stops the click with the
     // conversion message.
     void TakeRuleTarget(const ui::ListItem& row) override;
+    // A click that leaves no row selected: the action rules and the " VLAN" group.
+    void NoRowRules() override;
+    // A selected row adds the time range; the Permit rule does not run, the actions keep the
+    // enabling they had.
+    void RowRules() override;
     // The rules run after a row click, selected or not (the targets settle in this order).
     virtual void TargetRules();
-    // The rules Refresh runs between its two resets.
-    virtual void RefreshRules();
+    // The rules Refresh runs between its two resets: the actions, then the targets.
+    void RefreshRules() override;
 
     // Add from its checks on: the duplicate test, Permit, createAndGo, one write and the read.
     void AddRule();

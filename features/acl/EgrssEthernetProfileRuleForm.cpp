@@ -127,20 +127,6 @@ void TEgrssEthernetProfileRuleForm::ResetInputs()
     ShowRowCount();
 }
 
-void TEgrssEthernetProfileRuleForm::NoRowRules()
-{
-    EnableReplaceDSCPComboBoxChange(EnableReplaceDSCPComboBox);
-    EnablePriorityComboBoxChange(EnablePriorityComboBox);
-    RuleVLANcbxClick(RuleVLANcbx);
-}
-
-void TEgrssEthernetProfileRuleForm::RowRules()
-{
-    // The Permit rule does not run: the actions keep the enabling they had.
-    NoRowRules();
-    cbxTimeRangeClick(cbxTimeRange);
-}
-
 bool TEgrssEthernetProfileRuleForm::RequireRangeIfChecked(ui::CheckBox* box, ui::Edit* edit, long low, long high,
                                                           const char* message)
 {

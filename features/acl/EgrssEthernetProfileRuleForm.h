@@ -20,8 +20,6 @@ public:
 protected:
     void BindColumns() override;
     void CreationRules() override;
-    void NoRowRules() override;
-    void RowRules() override;
 
 private:
     // A checked box whose edit is no number within low to high: the message, the focus on it.

@@ -259,26 +259,11 @@ void TEthernetProfileRuleForm::EditButtonClick(QObject*)
     }
 }
 
-void TEthernetProfileRuleForm::GetButtonClick(QObject*)
+void TEthernetProfileRuleForm::GetButtonClick(QObject*) { RefreshWithRules(); }
+
+void TEthernetProfileRuleForm::RefreshRules()
 {
-    if (!Request)
-        return;
-    if (DataComplete == 0) {
-        Say(NotCompleteText);
-        return;
-    }
-    const bool read = Guarded([&] {
-        Stop(*Request);
-        ResetInputs();
-        EnableReplaceDSCPComboBoxChange(EnableReplaceDSCPComboBox);
-        EnablePriorityComboBoxChange(EnablePriorityComboBox);
-        RepTosStateComboBoxChange(RepTosStateComboBox);
-        AddMode();
-        ResetInputs();
-        Read(*Request);
-    });
-    if (!read) {
-        AddMode();
-        ResetInputs();
-    }
+    EnableReplaceDSCPComboBoxChange(EnableReplaceDSCPComboBox);
+    EnablePriorityComboBoxChange(EnablePriorityComboBox);
+    RepTosStateComboBoxChange(RepTosStateComboBox);
 }

@@ -34,6 +34,7 @@ protected:
     void CreationRules() override;
     void NoRowRules() override;
     void RowRules() override;
+    void RefreshRules() override;
 
 private:
     // A checked number box whose edit holds no number from low to high: the message, the focus

@@ -2,8 +2,6 @@
 
 #include "ui/Control.h"
 
-#include <array>
-
 TIPProfileRuleForm* IPProfileRuleForm = nullptr;
 
 namespace {
@@ -157,47 +155,33 @@ void TIPProfileRuleForm::RowRules()
 
 void TIPProfileRuleForm::ProtocolComboBoxChange(QObject*)
 {
-    // The fields each protocol uses, box and edit; the others are switched off and emptied.
-    struct Field {
-        QWidget* Box;
-        QWidget* Edit;
-    };
-    const std::array<Field, 10> fields = {{
-        {cbxType, TypeEdit},
-        {cbxCode, CodeEdit},
-        {cbxSourcePort, SourcePortEdit},
-        {cbxDestPort, DestPortEdit},
-        {cbxFBs, FlagEdit},
-        {cbxProtocolID, ProtocolIDEdit},
-        {cbxUserMask, UserMaskEdit},
-        {cbxMask, MaskEdit},
-        {cbxSourcePortMask, SourcePortMaskEdit},
-        {cbxDestPortMask, DestPortMaskEdit},
-    }};
     enum : unsigned {
         Type = 1u << 0, Code = 1u << 1, SourcePort = 1u << 2, DestPort = 1u << 3, Flags = 1u << 4,
         ProtocolID = 1u << 5, UserMask = 1u << 6, Mask = 1u << 7, SourcePortMask = 1u << 8,
         DestPortMask = 1u << 9,
     };
-    const unsigned byProtocol[] = {
-        0,                                                               // none
-        Type | Code,                                                     // icmp
-        Type,                                                            // igmp
-        SourcePort | DestPort | Flags | SourcePortMask | DestPortMask,   // tcp
-        SourcePort | DestPort | SourcePortMask | DestPortMask,           // udp
-        ProtocolID | UserMask | Mask,                                    // protocolId
-    };
-    const int index = ProtocolComboBox->ItemIndex();
-    const unsigned used = index >= 0 && index < static_cast<int>(std::size(byProtocol)) ? byProtocol[index] : 0;
-    for (std::size_t k = 0; k < fields.size(); ++k) {
-        if ((used & (1u << k)) != 0) {
-            EnableControl(fields[k].Box);
-            EnableControl(fields[k].Edit);
-        } else {
-            DisableControl(fields[k].Box);
-            DisableControl(fields[k].Edit);
-        }
-    }
+    SwitchProtocolFields(
+        {
+            {cbxType, TypeEdit},
+            {cbxCode, CodeEdit},
+            {cbxSourcePort, SourcePortEdit},
+            {cbxDestPort, DestPortEdit},
+            {cbxFBs, FlagEdit},
+            {cbxProtocolID, ProtocolIDEdit},
+            {cbxUserMask, UserMaskEdit},
+            {cbxMask, MaskEdit},
+            {cbxSourcePortMask, SourcePortMaskEdit},
+            {cbxDestPortMask, DestPortMaskEdit},
+        },
+        {
+            0,                                                               // none
+            Type | Code,                                                     // icmp
+            Type,                                                            // igmp
+            SourcePort | DestPort | Flags | SourcePortMask | DestPortMask,   // tcp
+            SourcePort | DestPort | SourcePortMask | DestPortMask,           // udp
+            ProtocolID | UserMask | Mask,                                    // protocolId
+        },
+        ProtocolComboBox->ItemIndex());
 }
 
 void TIPProfileRuleForm::cbxSourceIPClick(QObject*)
@@ -218,17 +202,6 @@ void TIPProfileRuleForm::cbxDestIPClick(QObject*)
         control->setEnabled(on);
 }
 
-bool TIPProfileRuleForm::CheckAddress(ui::CheckBox* box, ui::Edit* edit)
-{
-    if (!RequireTextIfChecked(box, edit, EmptyField))
-        return false;
-    if (box->Checked() && !CheckDottedIPv4Text(edit)) {
-        FocusIfEnabled(edit);
-        return false;
-    }
-    return true;
-}
-
 bool TIPProfileRuleForm::ValidateInputs()
 {
     if (!RequireText(IPRuleEdit, "Mask ID must be set.") || !RequireText(AccessIDEdit, "Access ID must be set."))
@@ -240,8 +213,9 @@ bool TIPProfileRuleForm::ValidateInputs()
             return false;
     }
     // The destination address has its input rule only.
-    if (!CheckAddress(cbxSourceIP, SourceIPEdit) || !CheckAddress(cbxSourceIPMask, SourceIPMaskEdit)
-        || !CheckAddress(cbxDestIPMask, DestIPMaskEdit))
+    if (!CheckIPv4Address(cbxSourceIP, SourceIPEdit, EmptyField)
+        || !CheckIPv4Address(cbxSourceIPMask, SourceIPMaskEdit, EmptyField)
+        || !CheckIPv4Address(cbxDestIPMask, DestIPMaskEdit, EmptyField))
         return false;
     const std::pair<ui::CheckBox*, ui::Edit*> filled[] = {
         {cbxDscp, DSCPEdit},          {cbxSourcePort, SourcePortEdit}, {cbxDestPort, DestPortEdit},

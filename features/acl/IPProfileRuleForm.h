@@ -34,10 +34,6 @@ protected:
     void ResetControls() override;
     void NoRowRules() override;
     void RowRules() override;
-
-private:
-    // A checked address box whose edit holds no dotted address: the focus on the edit, false.
-    bool CheckAddress(ui::CheckBox* box, ui::Edit* edit);
 };
 
 // The window while its menu item shows it.

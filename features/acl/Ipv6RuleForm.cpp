@@ -181,23 +181,12 @@ void TIpv6RuleForm::RuleProtoComboxChange(QObject*)
     }
 }
 
-bool TIpv6RuleForm::CheckAddress(ui::CheckBox* box, ui::Edit* edit)
-{
-    if (!RequireTextIfChecked(box, edit, EmptyField))
-        return false;
-    if (box->Checked() && !CheckIPv6Text(edit, this)) {
-        FocusIfEnabled(edit);
-        return false;
-    }
-    return true;
-}
-
 bool TIpv6RuleForm::ValidateInputs()
 {
     if (!RequireText(edtRuleID, "Profile ID must be set.") || !RequireText(edtRuleAccessID, "Access ID must be set."))
         return false;
-    if (!CheckAddress(cbxRuleSrcIpv6addrMask, edtRuleSrcIpv6addrMask)
-        || !CheckAddress(cbxRuleDstIpv6addrMask, edtRuleDstIpv6addrMask))
+    if (!CheckIPv6Address(cbxRuleSrcIpv6addrMask, edtRuleSrcIpv6addrMask, EmptyField)
+        || !CheckIPv6Address(cbxRuleDstIpv6addrMask, edtRuleDstIpv6addrMask, EmptyField))
         return false;
     const std::pair<ui::CheckBox*, QWidget*> filledFirst[] = {
         {SrcPortMaskChx, SrcPortMaskEdit}, {DesPorMasktChx, DesPortMaskEdit}, {cbxRuleClass, edtRuleClass},
@@ -212,7 +201,8 @@ bool TIpv6RuleForm::ValidateInputs()
         FocusIfEnabled(edtRuleFlowlabel);
         return false;
     }
-    if (!CheckAddress(cbxRuleSrcIpv6addr, edtRuleSrcIpv6addr) || !CheckAddress(cbxRuleDstIpv6addr, edtRuleDstIpv6addr))
+    if (!CheckIPv6Address(cbxRuleSrcIpv6addr, edtRuleSrcIpv6addr, EmptyField)
+        || !CheckIPv6Address(cbxRuleDstIpv6addr, edtRuleDstIpv6addr, EmptyField))
         return false;
     // A drop-down list is empty only while no entry is chosen.
     const std::pair<ui::CheckBox*, QWidget*> filledThen[] = {

@@ -42,9 +42,6 @@ protected:
     void RowRules() override;
 
 private:
-    // A checked address box: its edit filled ("Some checked field is empty.") with 32
-    // hexadecimal digits; false after the message with the focus on the edit.
-    bool CheckAddress(ui::CheckBox* box, ui::Edit* edit);
     // Edit's write of one column alone, the key columns its instance.
     void WriteColumn(int column);
 };
