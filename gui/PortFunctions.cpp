@@ -20,6 +20,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 #include <vector>
 
 namespace {
@@ -86,7 +88,10 @@ void FillUnitPortPanel(TStackingPortUitForm* picker, QWidget* page)
     ui::SetParent(picker, page);
     ui::SetAlign(picker, ui::alClient);
     picker->Show();
-    for (int i = 0; i < UnitCount; ++i)
+    // A switch has one unit at least: a start-up that failed before it counted the units leaves
+    // UnitCount 0, and the windows still bind unit 1's boxes.
+    const int units = std::max(UnitCount, 1);
+    for (int i = 0; i < units; ++i)
         picker->AddUnit("Unit" + std::to_string(i + 1), i * TStackingPortUitForm::PortsPerUnit + 1,
                         TStackingPortUitForm::PortsPerUnit, 12, false);
     picker->ShowUnit("1", ModelNameText, 1, PortCountOfModel(ModelNameText));

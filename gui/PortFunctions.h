@@ -21,8 +21,8 @@ int PortCountOfModel(const std::string& modelName);
 // "0,1,...,63": bound with BindControlList it ties port box k to bit k of a port-list value.
 std::string PortBitIndexText();
 
-// Puts the picker into the page, filling it, with one unit per stacking unit (UnitCount), 12
-// boxes a line, and shows unit 1 with the model's ports and its name in the title.
+// Puts the picker into the page, filling it, with one unit per stacking unit (UnitCount, one
+// at least), 12 boxes a line, and shows unit 1 with the model's ports and its name in the title.
 void FillUnitPortPanel(TStackingPortUitForm* picker, QWidget* page);
 
 // A new visible page captioned caption at the end of pages, filled with FillUnitPortPanel.

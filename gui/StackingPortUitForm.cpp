@@ -126,3 +126,11 @@ int TStackingPortUitForm::CountChecked() const
     return static_cast<int>(std::count_if(PortBoxes.begin(), PortBoxes.begin() + static_cast<std::ptrdiff_t>(count),
                                           [](const ui::CheckBox* box) { return box->Checked(); }));
 }
+
+std::vector<ui::CheckBox*> TStackingPortUitForm::UnitBoxes(int unit) const
+{
+    if (unit < 1 || unit > static_cast<int>(PortBoxes.size() / PortsPerUnit))
+        return {};
+    const auto first = PortBoxes.begin() + static_cast<std::ptrdiff_t>(unit - 1) * PortsPerUnit;
+    return {first, first + PortsPerUnit};
+}

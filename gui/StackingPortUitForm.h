@@ -52,6 +52,8 @@ public:
     void DisableAll();
     // The checked boxes of unit 1.
     int CountChecked() const;
+    // The 64 boxes of unit N (from 1), in port order; none when the picker has no such unit.
+    std::vector<ui::CheckBox*> UnitBoxes(int unit) const;
 
 private:
     void FormCreate(QObject* sender);

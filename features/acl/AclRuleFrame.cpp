@@ -148,13 +148,8 @@ void TAclRuleFrame::BindColumns(std::initializer_list<RuleColumnBinding> binding
             throw Exception("Column " + std::to_string(b.Column) + " bound out of order");
         if (b.Column == settings_.PortListColumn) {
             // Unit 1's 64 boxes, box k to bit k of the port list.
-            std::vector<ui::CheckBox*> unitOne;
-            if (PortSelector)
-                unitOne.assign(PortSelector->PortBoxes.begin(),
-                               PortSelector->PortBoxes.begin()
-                                   + std::min<std::ptrdiff_t>(TStackingPortUitForm::PortsPerUnit,
-                                                              static_cast<std::ptrdiff_t>(PortSelector->PortBoxes.size())));
-            Request->BindControlList(b.Column, PortBitsText, unitOne);
+            Request->BindControlList(b.Column, PortBitsText,
+                                     PortSelector ? PortSelector->UnitBoxes(1) : std::vector<ui::CheckBox*>{});
             CheckBoxes.push_back(nullptr);
             ValueControls.push_back(nullptr);
         } else if (auto* combo = dynamic_cast<ui::ComboBox*>(b.Control)) {

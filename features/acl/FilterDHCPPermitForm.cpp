@@ -48,9 +48,7 @@ void TFilterDHCPPermitForm::FormCreate(QObject*)
         Request->BindEdits(ServerIpItem, "%s{l16}", edtIpAddr);
         Request->BindEdits(ClientMacItem, "%s{l12}", edtMacAddr);
         // Unit 1's boxes: an entry's port list is one unit's.
-        const std::vector<ui::CheckBox*> unit1(PortPicker->PortBoxes.begin(),
-                                               PortPicker->PortBoxes.begin() + TStackingPortUitForm::PortsPerUnit);
-        Request->BindControlList(PortsItem, PortBitIndexText(), unit1);
+        Request->BindControlList(PortsItem, PortBitIndexText(), PortPicker->UnitBoxes(1));
         Request->BindComboBox(RowStatusItem, ComboStatus);
         // No end handlers of the window's own: the request reports reads and writes itself.
         Attach(*Request, false);

@@ -49,9 +49,7 @@ void TFilterIPv6PermitFrame::FormCreate(QObject*)
         Request->AttachListView(ListView1, true);
         Request->BindEdits(AddressItem, "%s{l32f}", edtIpAddr);
         // Unit 1's boxes: an entry's port list is one unit's.
-        const std::vector<ui::CheckBox*> unit1(PortPicker->PortBoxes.begin(),
-                                               PortPicker->PortBoxes.begin() + TStackingPortUitForm::PortsPerUnit);
-        Request->BindControlList(PortsItem, PortBitIndexText(), unit1);
+        Request->BindControlList(PortsItem, PortBitIndexText(), PortPicker->UnitBoxes(1));
         Request->BindComboBox(StatusItem, ComboStatus);
         Attach(*Request, false);
         Request->Mode = 0;

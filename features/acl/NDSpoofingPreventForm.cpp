@@ -50,9 +50,7 @@ void TNDSpoofingPreventForm::FormCreate(QObject*)
         Request->BindEdits(MacItem, "%s{l12}", edtMacAddr);
         Request->BindComboBox(StatusItem, ComboStatus);
         // Unit 1's boxes: the entry's port list is one unit's.
-        const std::vector<ui::CheckBox*> unit1(PortPicker->PortBoxes.begin(),
-                                               PortPicker->PortBoxes.begin() + TStackingPortUitForm::PortsPerUnit);
-        Request->BindControlList(PortsItem, PortBitIndexText(), unit1);
+        Request->BindControlList(PortsItem, PortBitIndexText(), PortPicker->UnitBoxes(1));
         Attach(*Request, false);
         Request->Mode = 0;
         Read(*Request);

@@ -105,12 +105,8 @@ bool HasSelectedPorts(const TStackingPortUitForm* picker)
 {
     if (picker == nullptr)
         return false;
-    const std::size_t unitOne = std::min<std::size_t>(picker->PortBoxes.size(), 64);
-    for (std::size_t i = 0; i < unitOne; ++i) {
-        if (picker->PortBoxes[i]->Checked())
-            return true;
-    }
-    return false;
+    const std::vector<ui::CheckBox*> unitOne = picker->UnitBoxes(1);
+    return std::any_of(unitOne.begin(), unitOne.end(), [](const ui::CheckBox* box) { return box->Checked(); });
 }
 
 namespace {

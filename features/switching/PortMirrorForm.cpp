@@ -99,8 +99,11 @@ bool TPortMirrorForm::CheckTargetPort(int port)
         return false;
     }
     ET_TargetPort->SetText(std::to_string(JoinGlobalPort(1, port)));
-    const std::size_t box = static_cast<std::size_t>(port - 1);
-    if (IngressPorts->PortBoxes[box]->Checked() || EgressPorts->PortBoxes[box]->Checked()) {
+    const auto checked = [port](const TStackingPortUitForm* picker) {
+        const std::vector<ui::CheckBox*> boxes = picker->UnitBoxes(1);
+        return port <= static_cast<int>(boxes.size()) && boxes[static_cast<std::size_t>(port - 1)]->Checked();
+    };
+    if (checked(IngressPorts) || checked(EgressPorts)) {
         Say("Target port can not be member port.");
         return false;
     }

@@ -198,8 +198,8 @@ bool TPortTrunkForm::CheckMasterPort(int port)
 bool TPortTrunkForm::MasterChecked(int port)
 {
     // The picker holds the 64 ports of unit 1: a master beyond them cannot be a member.
-    if (port <= TStackingPortUitForm::PortsPerUnit &&
-        MemberPorts->PortBoxes[static_cast<std::size_t>(port - 1)]->Checked())
+    const std::vector<ui::CheckBox*> boxes = MemberPorts->UnitBoxes(1);
+    if (port >= 1 && port <= static_cast<int>(boxes.size()) && boxes[static_cast<std::size_t>(port - 1)]->Checked())
         return true;
     Say("Master port must be checked.");
     FocusIfEnabled(PortEdit);
@@ -209,8 +209,7 @@ bool TPortTrunkForm::MasterChecked(int port)
 bool TPortTrunkForm::CheckMembers()
 {
     int members = 0;
-    for (int k = 0; k < TStackingPortUitForm::PortsPerUnit; ++k) {
-        ui::CheckBox* box = MemberPorts->PortBoxes[static_cast<std::size_t>(k)];
+    for (ui::CheckBox* box : MemberPorts->UnitBoxes(1)) {
         if (!box->Checked())
             continue;
         if (++members > MostMembers) {

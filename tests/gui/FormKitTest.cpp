@@ -204,6 +204,28 @@ TEST_F(FormKit, APageOfPortsForEachStackingUnit)
     EXPECT_EQ(picker->UnitTabs.size(), 3u);
     EXPECT_EQ(picker->UnitTabs[0]->Caption(), "Unit1 Sorvane-Kd");
     EXPECT_EQ(VisibleBoxes(*picker), Range(1, 24));
+    const std::vector<ui::CheckBox*> unit2 = picker->UnitBoxes(2);
+    ASSERT_EQ(unit2.size(), 64u);
+    EXPECT_EQ(unit2.front(), picker->PortBoxes[64]);
+    EXPECT_EQ(unit2.back(), picker->PortBoxes[127]);
+    EXPECT_TRUE(picker->UnitBoxes(4).empty());
+    EXPECT_TRUE(picker->UnitBoxes(0).empty());
+}
+
+// A start-up that failed before it counted the units (no model either): unit 1 is still there,
+// with no port shown.
+TEST_F(FormKit, AUnitOfPortsWhenNoUnitWasCounted)
+{
+    ModelNameText.clear();
+    UnitCount = 0;
+    ui::Form form;
+    auto* pages = new ui::PageControl(&form);
+    auto* picker = new TStackingPortUitForm(&form);
+    AddUnitPortsTab("Ports", picker, pages);
+    EXPECT_EQ(picker->UnitTabs.size(), 1u);
+    EXPECT_EQ(picker->UnitBoxes(1).size(), 64u);
+    EXPECT_TRUE(VisibleBoxes(*picker).empty());
+    EXPECT_EQ(picker->CountChecked(), 0);
 }
 
 TEST_F(FormKit, APickerFreesOnlyWhatItStillHolds)
