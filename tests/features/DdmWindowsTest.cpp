@@ -10,7 +10,7 @@
 #include "snmp/Request2Edits.h"
 #include "snmp/SnmpSettings.h"
 #include "support/FormTest.h"
-#include "support/SimDataGenerator.h"
+#include "simdata/SimDataGenerator.h"
 #include "ui/CheckBox.h"
 
 #include <QTemporaryDir>

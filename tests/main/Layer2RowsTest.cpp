@@ -2,7 +2,7 @@
 // data generated from the handler rows: what their deviations do to the windows and what the
 // switch receives from them.
 #include "HandlerFamiliesFixture.h"
-#include "MenuSimData.h"
+#include "simdata/MenuSimData.h"
 
 #include "catalogue/Catalogue.h"
 #include "features/switching/McastProxyGroupForm.h"

@@ -4,7 +4,7 @@
 // row opens the Edit dialog, the status line, and the window's size at scale 1.25; the
 // model-dependent rows also on an unidentified switch. One case per group of the handler table.
 #include "HandlerFamiliesFixture.h"
-#include "MenuSimData.h"
+#include "simdata/MenuSimData.h"
 
 #include "catalogue/Catalogue.h"
 #include "gui/ConfigForm.h"

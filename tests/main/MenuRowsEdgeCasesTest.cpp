@@ -3,7 +3,7 @@
 // through, and what the switch received (its SET journal). Also the items firmware SI takes away
 // from these groups, and the editor width and height of the one-value windows at both scales.
 #include "HandlerFamiliesFixture.h"
-#include "MenuSimData.h"
+#include "simdata/MenuSimData.h"
 
 #include "catalogue/Catalogue.h"
 #include "main/Families.h"

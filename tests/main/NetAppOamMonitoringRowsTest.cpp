@@ -2,7 +2,7 @@
 // through the menu handlers against a simulated Sorvane-Kb serving the data generated from the
 // handler rows: what the user sees and what the switch receives.
 #include "HandlerFamiliesFixture.h"
-#include "MenuSimData.h"
+#include "simdata/MenuSimData.h"
 
 #include "catalogue/Catalogue.h"
 #include "gui/ConfigForm.h"

@@ -2,7 +2,7 @@
 // against a simulated Sorvane-Kb serving the data generated from the handler rows (and
 // tests/support/data/qos-acl-security.dat): what the windows show, refuse and write.
 #include "HandlerFamiliesFixture.h"
-#include "MenuSimData.h"
+#include "simdata/MenuSimData.h"
 
 #include "catalogue/Catalogue.h"
 #include "main/Families.h"

@@ -9,7 +9,7 @@
 #include "snmp/OctetText.h"
 #include "snmp/PartValues.h"
 #include "snmp/SnmpRequest.h"
-#include "support/SimDataGenerator.h"
+#include "simdata/SimDataGenerator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,23 +1,16 @@
-#pragma once
-// The simulated switch's data for every generated window of the handler table: each row's
-// descriptor table (for a model-dependent row the member of each model) with its list kind, keys
-// and status column, through tests/support/SimDataGenerator. The catalogue's option lists must be
-// built while it runs.
-
-#include "main/HandlerTable.h"
-#include "support/SimDataGenerator.h"
+#include "simdata/MenuSimData.h"
 
 #include "catalogue/CatalogueIndex.h"
 
-#include <string>
-
 namespace menusimdata {
 
-inline const char* const ModelOids[] = {"1.3.6.1.4.1.171.10.133.1.1", "1.3.6.1.4.1.171.10.133.2.1",
-                                        "1.3.6.1.4.1.171.10.133.3.1", "1.3.6.1.4.1.171.10.133.4.1"};
+const char* const ModelOids[4] = {"1.3.6.1.4.1.171.10.133.1.1", "1.3.6.1.4.1.171.10.133.2.1",
+                                  "1.3.6.1.4.1.171.10.133.3.1", "1.3.6.1.4.1.171.10.133.4.1"};
 
-inline void AddWindow(SimDataGenerator& data, const TableKey& key, std::uint8_t kind, int keys,
-                      const StatusColumn& status, bool perModel)
+namespace {
+
+void AddWindow(SimDataGenerator& data, const TableKey& key, std::uint8_t kind, int keys, const StatusColumn& status,
+               bool perModel)
 {
     SimWindowData window;
     window.kind = kind;
@@ -39,14 +32,15 @@ inline void AddWindow(SimDataGenerator& data, const TableKey& key, std::uint8_t 
     }
 }
 
-inline bool IsGenerated(const HandlerRow& row)
+} // namespace
+
+bool IsGenerated(const HandlerRow& row)
 {
     return row.Family == HandlerFamily::GeneratedTable || row.Family == HandlerFamily::GeneratedScalar ||
            row.Family == HandlerFamily::ModelDependent;
 }
 
-// The data of every generated window for the model ("Ka" to "Kd").
-inline SimDataGenerator MenuSimData(const std::string& model)
+SimDataGenerator MenuSimData(const std::string& model)
 {
     SimDataGenerator data(model);
     for (std::span<const HandlerRow> group : HandlerGroups()) {
@@ -61,9 +55,7 @@ inline SimDataGenerator MenuSimData(const std::string& model)
     return data;
 }
 
-// The rows generated for a table row's window on the model's switch (the catalogue built); a
-// table that the switch's own data files serve (the unit table) has one row there at least.
-inline int RowsGenerated(const SimDataGenerator& data, const HandlerRow& row, int model)
+int RowsGenerated(const SimDataGenerator& data, const HandlerRow& row, int model)
 {
     const TableKey& key = row.Table;
     SimWindowData window{.kind = row.Kind, .keyCount = row.Keys};
