@@ -1,5 +1,7 @@
 #include "features/switching/PortTrunkForm.h"
 
+#include "features/common/FieldChecks.h"
+
 #include "features/common/GlobalPort.h"
 #include "features/common/NumberKeyFilter.h"
 
@@ -7,6 +9,7 @@
 #include "gui/PortFunctions.h"
 #include "snmp/Convert.h"
 #include "snmp/DeviceState.h"
+#include "snmp/EditRule.h"
 
 #include "ui/Color.h"
 
@@ -241,6 +244,13 @@ void TPortTrunkForm::BT_SetClick(QObject*)
         Say("The index should not be empty.");
         FocusIfEnabled(ED_Index);
         return;
+    }
+    // The index names the new trunk: a number of the model's range, never another one.
+    if (const TrunkIndexRule* rule = IndexRuleOfModel()) {
+        const EditRuleFormat range = ParseEditRule(rule->Rule);
+        if (!CheckNumberField(ED_Index, "Index", static_cast<long long>(range.Min), static_cast<long long>(range.Max),
+                              this))
+            return;
     }
     for (int row = 0; row < LV_PortTrunk->Count(); ++row)
         if (CellOf(row, IndexItem) == index) {

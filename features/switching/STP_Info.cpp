@@ -1,9 +1,10 @@
 #include "features/switching/STP_Info.h"
 
+#include "features/common/FieldChecks.h"
+
 #include "catalogue/CatalogueIndex.h"
 #include "gui/BasicForm.h"
 #include "gui/ProgressForm2.h"
-#include "snmp/Convert.h"
 #include "snmp/DeviceState.h"
 #include "snmp/Exception.h"
 
@@ -13,15 +14,14 @@
 #include "ui/Label.h"
 #include "ui/StatusBar.h"
 
+#include <string>
+
 TSTP_Info* STP_Info = nullptr;
 
 namespace {
 
 constexpr const char* EmptyFields = "Don't Leave Empty Fileds.";
 constexpr const char* DataError = "Data Error.";
-constexpr const char* HopsError = "Priority value is wrong.";
-// The bound of Max Hops that Set checks (the edit's own rule says 6 to 40).
-constexpr int MaxHopsBound = 65535;
 
 const VarDescriptor* TableOf(const char* oid, const char* caption = nullptr)
 {
@@ -179,14 +179,18 @@ bool TSTP_Info::WriteSettings()
     };
     if (ET_Priority->Text().empty() || ET_AgingTime->Text().empty() || ET_ForwardDelay->Text().empty())
         return refuse(EmptyFields);
-    const std::int32_t hops = StrToInt(ET_Priority->Text());
-    const std::int32_t maxAge = StrToInt(ET_AgingTime->Text());
-    const std::int32_t forwardDelay = StrToInt(ET_ForwardDelay->Text());
+    // Each typed value is a whole number of the range its label shows before any relation is
+    // tested: an emptied or foreign text never goes out as another number.
+    if (!CheckNumberField(ET_AgingTime, "Max Age", 600, 4000, this) ||
+        !CheckNumberField(ET_ForwardDelay, "Forward Delay", 400, 3000, this) ||
+        !CheckNumberField(ET_Priority, "Max Hops", 6, 40, this) ||
+        !CheckNumberField(ED_TxHoldCount, "TX Hold Count", 1, 10, this))
+        return false;
+    const long long maxAge = std::stoll(ET_AgingTime->Text());
+    const long long forwardDelay = std::stoll(ET_ForwardDelay->Text());
     // 2 x (Forward Delay - 100) >= Max Age
     if (maxAge > 2 * forwardDelay - 200)
         return refuse(DataError);
-    if (hops > MaxHopsBound)
-        return refuse(HopsError);
     // A write the switch refuses is shown in its message box; the later ones still go out.
     if (Combo_STPVersion->Text() == "mstp") {
         Write(*BridgeParamRequest, true);
@@ -195,7 +199,9 @@ bool TSTP_Info::WriteSettings()
     }
     if (ET_HelloTime->Text().empty())
         return refuse(EmptyFields);
-    const std::int32_t hello = StrToInt(ET_HelloTime->Text());
+    if (!CheckNumberField(ET_HelloTime, "Hello Time", 100, 200, this))
+        return false;
+    const long long hello = std::stoll(ET_HelloTime->Text());
     // Max Age >= 2 x (Hello Time + 100)
     if (maxAge < 2 * hello + 200)
         return refuse(DataError);
