@@ -130,6 +130,10 @@ void MvSNMPRequest::BuildPdu(int operation, Pdu& pdu)
     pdu.set_context_name(Scope.ContextName);
     pdu.set_context_engine_id(Scope.ContextEngineId);
 
+    // A read reads every column: the columns a write left out are back before it starts.
+    if (operation == 0)
+        VarList.EndWriteScopes();
+
     const std::uint8_t kind = VarList.kind;
     if (operation == 1 && (kind == SVT_SV || kind == MVT_SV))
         RaiseFrameworkError(MvCode::GetNextOnSingleValue);

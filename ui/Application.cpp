@@ -75,6 +75,11 @@ void SetMainForm(QWidget* form)
 
 int Run()
 {
+    // The request to end belongs to this run: a program run again in the same process (the
+    // tests run it many times) starts with none.
+    struct EndOfRun {
+        ~EndOfRun() { TerminatedFlag() = false; }
+    } endOfRun;
     if (Terminated()) {
         // Asked to end before the loop ran: the waiting messages are still handled.
         QCoreApplication::processEvents();

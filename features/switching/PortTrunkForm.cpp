@@ -309,19 +309,22 @@ void TPortTrunkForm::SetBtnClick(QObject*)
         return;
     }
     if (!Guarded([&] {
-            SkippedColumns skipped(Request->Request.VarList);
-            // Without a chosen state the trunk keeps its own.
-            if (ComboBox1->ItemIndex() < 0)
-                skipped.Skip(TrunkStateItem);
-            else
-                Combo_State->SetItemIndex(ComboBox1->ItemIndex());
-            const int port = StrToInt(PortEdit->Text());
-            if (!CheckMasterPort(port))
-                return;
-            ED_MasterPort->SetText(std::to_string(JoinGlobalPort(StrToInt(UnitEdit->Text()), port)));
-            if (!MasterChecked(port) || !CheckMembers())
-                return;
-            Write(*Request);
+            // The write's scope ends before the read, which lists every trunk's state.
+            {
+                SkippedColumns skipped(Request->Request.VarList);
+                // Without a chosen state the trunk keeps its own.
+                if (ComboBox1->ItemIndex() < 0)
+                    skipped.Skip(TrunkStateItem);
+                else
+                    Combo_State->SetItemIndex(ComboBox1->ItemIndex());
+                const int port = StrToInt(PortEdit->Text());
+                if (!CheckMasterPort(port))
+                    return;
+                ED_MasterPort->SetText(std::to_string(JoinGlobalPort(StrToInt(UnitEdit->Text()), port)));
+                if (!MasterChecked(port) || !CheckMembers())
+                    return;
+                Write(*Request);
+            }
             ComboBox1->SetItemIndex(Combo_State->ItemIndex());
             FreeIndex();
             BT_GetClick(this);
