@@ -32,8 +32,11 @@ bool& TerminatedFlag()
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
-    // The fixed window layouts were drawn for an 8 point dialog font.
+    // The fixed window layouts were drawn for an 8 point dialog font. The family is named, not
+    // left to the desktop's choice of sans serif, so that every text fits its place on every
+    // display (scripts/install-deps installs it; the window tests measure with it).
     QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("DejaVu Sans")});
     font.setPointSize(8);
     QApplication::setFont(font);
     // The program ends when its main window closes (Terminate), not when a dialog is the last
