@@ -170,8 +170,9 @@ WindowCase StpBridge()
             }),
             // Texts short of an edit's full length: a full one moves the focus on, and the edit's
             // input rule refuses it as the focus leaves.
-            {{"Max Age", EditOf(&W::ET_AgingTime), {"", "599", "-1"}, "1800", Stp + ".3.0=1800", StpEmpty},
-             {"Forward Delay", EditOf(&W::ET_ForwardDelay), {"", "399"}, "1600", Stp + ".5.0=1600", StpEmpty},
+            {{"Max Age", EditOf(&W::ET_AgingTime), {"", "599"}, "1800", Stp + ".3.0=1800", StpEmpty},
+             // Below 400 the timer relation refuses first ("Data Error.").
+             {"Forward Delay", EditOf(&W::ET_ForwardDelay), {""}, "1600", Stp + ".5.0=1600", StpEmpty},
              {"Max Hops", EditOf(&W::ET_Priority), {"", "5"}, "30", Stp + ".6.0=30", StpEmpty},
              {"TX Hold Count", EditOf(&W::ED_TxHoldCount), {"", "0"}, "5", Stp + ".7.0=5"},
              {"Hello Time", EditOf(&W::ET_HelloTime), {"", "99"}, "200", Stp + ".4.0=200", StpEmpty}}};
