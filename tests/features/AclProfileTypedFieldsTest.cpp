@@ -26,6 +26,7 @@
 namespace {
 
 constexpr const char* IPv4Profile = "1.3.6.1.4.1.171.12.9.2.2.1";
+constexpr const char* IPv6Profile = "1.3.6.1.4.1.171.12.9.2.4.1";
 constexpr const char* EgressIPv4Profile = "1.3.6.1.4.1.171.12.89.2.2.1";
 
 // Item indices of the IPv4 profiles' lists.
@@ -196,7 +197,18 @@ TEST_F(AclProfileTypedFields, AWellFormedProfileGoesOutAsTyped)
         std::string id;
         std::vector<SetJournalBinding> sent; // sub-identifier as OID, among the PDU's bindings
     };
+    const auto x = [](const char* sub) { return SetJournalBinding{sub, 'x', ""}; };
     const Case cases[] = {
+        // An enabled port mask left empty: a zero-length octet string, not a NULL the switch
+        // refuses with wrongType.
+        {"IPv4 udp source-port mask empty",
+         On<TIPProfileForm>([](TIPProfileForm& w) {
+             w.edtProfileID->SetText("10");
+             ChooseIndex(w.cbbUseProType, Udp);
+             ChooseIndex(w.cbbUDPOption, SrcPorts);
+             return Filled{w.BT_Add, w.edtTCPUDPSrcMask};
+         }),
+         IPv4Profile, "10", {{"7", 'i', "5"}, {"11", 'i', "3"}, x("12")}},
         {"IPv4 masks and flag bit mask",
          On<TIPProfileForm>([](TIPProfileForm& w) {
              w.edtProfileID->SetText("11");
@@ -231,6 +243,27 @@ TEST_F(AclProfileTypedFields, AWellFormedProfileGoesOutAsTyped)
              return Filled{w.BT_Add, w.edtTCPFlagBitMask};
          }),
          EgressIPv4Profile, "4", {{"8", 'a', "255.0.0.0"}, {"18", 'i', "0"}}},
+        // A protocol ID with an empty user define mask: the mask a zero-length octet string.
+        {"egress IPv4 protocol ID, user define mask empty",
+         On<TEgressIPv4ProfileForm>([](TEgressIPv4ProfileForm& w) {
+             w.edtProfileID->SetText("3");
+             w.edtProfileName->SetText("proto6");
+             ChooseIndex(w.cbbVlan, DisabledOption);
+             ChooseIndex(w.cbbUseProType, ProtocolId);
+             ChooseIndex(w.cbbProOption, EnabledOption);
+             w.edtProtoID->SetText("6");
+             return Filled{w.BT_Add, w.edtProIDMask};
+         }),
+         EgressIPv4Profile, "3", {{"20", 'i', "6"}, x("21")}},
+        // Both port masks enabled by the TCP option and left empty.
+        {"IPv6 tcp port masks empty",
+         On<TIPv6ProfileForm>([](TIPv6ProfileForm& w) {
+             w.edtMaskID->SetText("10");
+             ChooseIndex(w.ProtoTypeCombo, TIPv6ProfileForm::TcpProtocol);
+             ChooseIndex(w.TCPOptionCombo, TIPv6ProfileForm::DstSrcPorts);
+             return Filled{w.AddButton, w.SourcePortEdit};
+         }),
+         IPv6Profile, "10", {x("14"), x("15")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
