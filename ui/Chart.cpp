@@ -1,5 +1,7 @@
 #include "ui/Chart.h"
 
+#include <memory>
+
 #include "ui/Control.h"
 #include "ui/Scale.h"
 #include "ui/Text.h"
@@ -50,6 +52,8 @@ Chart::Chart(QWidget* parent) : QChartView(ClientOf(parent)), chart_(new QChart)
     xAxis_->setStartValue(AxisStart);
     chart_->addAxis(xAxis_, Qt::AlignBottom);
     chart_->addAxis(yAxis_, Qt::AlignLeft);
+    // The view made a chart of its own and gives up its ownership when it takes ours.
+    std::unique_ptr<QChart> initial(chart());
     setChart(chart_);
     baseMargins_ = chart_->margins();
     // How many labels fit depends on the plot's width.
