@@ -2,6 +2,7 @@
 
 #include "snmp/Exception.h"
 #include "snmp/Request2Edits.h"
+#include "snmp/TypedValues.h"
 
 #include "ui/CheckBox.h"
 #include "ui/Control.h"
@@ -130,6 +131,9 @@ void TSNMPEditorPanel::SetCheckedClick(QObject* sender)
                 request->Request.Active = 1;
             written = request->Set(false, false);
         }
+    } catch (const EBadValue& refusal) {
+        // Nothing was sent: the user hears which field holds what cannot be written.
+        ShowRefusal(refusal);
     } catch (const std::exception& e) {
         request->WriteLogLine(e.what());
     }
@@ -141,4 +145,20 @@ void TSNMPEditorPanel::SetCheckedClick(QObject* sender)
     if (written && sender != nullptr && ui::Tag(sender) == 1)
         if (ui::CustomForm* form = ui::FormOf(qobject_cast<QWidget*>(sender)))
             form->Close();
+}
+
+void TSNMPEditorPanel::ShowRefusal(const EBadValue& refusal)
+{
+    const int row = refusal.Item();
+    QWidget* editor = nullptr;
+    std::string text = refusal.Message();
+    if (row >= 0 && row < EditsPanel->RowCount()) {
+        const UISnmpVar& r = EditsPanel->Rows[static_cast<std::size_t>(row)];
+        editor = r.Editor;
+        text = r.Label->Caption() + ": " + RefusalHint(refusal.Syntax());
+    }
+    // The window that shows the rows: a dialog's while a dialog borrows them.
+    ui::MessageBox(ui::FormOf(EditsPanel), text, ui::mbOK, ui::miWarning);
+    if (editor != nullptr && editor->isVisible() && editor->isEnabled())
+        editor->setFocus();
 }

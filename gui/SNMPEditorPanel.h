@@ -10,6 +10,7 @@
 #include "gui/SNMPPanel.h"
 
 #include "snmp/EditConstraint.h"
+#include "snmp/Exception.h"
 
 #include <string>
 
@@ -27,12 +28,14 @@ public:
     void SetVarFormatWithCheck(int row, const std::string& spec, EditCheck check);
 
     // Writes the checked rows, synchronously; a dialog's Set button (Tag 1) then closes the
-    // dialog, when the write succeeded.
+    // dialog, when the write succeeded. A typed text that cannot be written as its syntax says
+    // sends nothing: a message names the row and its editor gets the focus.
     void SetCheckedClick(QObject* sender);
     void CheckAllClick(QObject* sender);
     void ClearChecksClick(QObject* sender);
 
 private:
+    void ShowRefusal(const EBadValue& refusal);
     // Checks or clears every enabled row box; Set follows when something (or nothing) is checked.
     void SetEnabledChecks(bool checked);
     void RebindRow(int row, const std::string& spec, const EditCheck* check);

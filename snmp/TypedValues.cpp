@@ -200,6 +200,8 @@ std::string RefusalHint(std::int32_t syntax)
         return "Please input a valid IP address.";
     case datetime:
         return "Please input a valid date and time.";
+    case macaddress:
+        return "Please input a valid MAC address.";
     case counter64:
         return "Please input a number between 0 and 18446744073709551615.";
     default:

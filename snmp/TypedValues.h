@@ -39,7 +39,7 @@ bool NumberRangeOf(std::int32_t syntax, std::int64_t& min, std::int64_t& max);
 
 // What a user is asked for when a text of the syntax was refused: "Please input a number between
 // <min> and <max>.", "Please input a valid IP address.", "Please input a valid date and time.",
-// else the bad-value message.
+// "Please input a valid MAC address.", else the bad-value message.
 std::string RefusalHint(std::int32_t syntax);
 
 // Raises EBadValue (item -1) with the bad-value message.
