@@ -65,7 +65,9 @@ void TMulticastFilterInformationForm::AddBtnClick(QObject*)
     }
     if (!Request)
         return;
-    // No checks of its own: the switch's answer decides.
+    // No checks of its own beyond the keys' form: the switch's answer decides.
+    if (!CheckKeys())
+        return;
     Guarded([&] {
         Status->SetItemIndex(PermanentIndex);
         Write(*Request, true);

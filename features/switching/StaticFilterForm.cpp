@@ -1,7 +1,11 @@
 #include "features/switching/StaticFilterForm.h"
 
+#include "features/acl/TextChecks.h"
+#include "features/common/FieldChecks.h"
+
 #include "catalogue/CatalogueIndex.h"
 #include "gui/PortFunctions.h"
+#include "gui/VlanList.h"
 #include "snmp/Exception.h"
 
 #include "ui/Button.h"
@@ -92,6 +96,16 @@ void TStaticFilterForm::ReadTable(bool whenIdle)
             Read(*Request);
         ShowRowCount(c_.ST_Count, c_.List);
     });
+}
+
+bool TStaticFilterForm::CheckKeys()
+{
+    if (!CheckNumberField(c_.VlanEdit, "VLAN ID", 1, MaxVlanId, this))
+        return false;
+    if (CheckMACAddressText(c_.MacEdit->Text(), this))
+        return true;
+    c_.MacEdit->SetFocus();
+    return false;
 }
 
 void TStaticFilterForm::DeleteClick(QObject*)

@@ -40,6 +40,9 @@ public:
     void btnCloseClick(QObject* sender);
     void FormClose(QObject* sender, ui::CloseAction& action);
     void ListChange(QObject* sender, ui::ListItem* item);
+    // The typed keys name a row the switch can have: the VLAN ID a number from 1 to 4094, the MAC
+    // address twelve hexadecimal digits; false after the message, with the focus in the edit.
+    bool CheckKeys();
     // The editors back to the no-selection state: no port ticked, the keys and the status empty,
     // the row count shown.
     void ResetInputs();

@@ -52,6 +52,8 @@ void TUnicastFilterInformationForm::ADDBtnClick(QObject*)
         Say("Please input VLAN ID and MAC Address.");
         return;
     }
+    if (!CheckKeys())
+        return;
     if (!Request)
         return;
     if (Running(Request.get())) {

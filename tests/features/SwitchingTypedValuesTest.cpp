@@ -7,6 +7,23 @@
 #include "SpanningTreeFixture.h"
 
 #include "features/switching/AggregatorPortTableForm.h"
+#include "features/switching/ERPSSubRingForm.h"
+#include "features/switching/ERPSubRingEditForm.h"
+#include "features/switching/GARPForm.h"
+#include "features/switching/IGMPMulticastVlanForm.h"
+#include "features/switching/IGMPSnoopingStaticGroupForm.h"
+#include "features/switching/MSTPPortStateEditForm.h"
+#include "features/switching/MSTPPortStateForm.h"
+#include "features/switching/NLBMulticastFDBForm.h"
+#include "features/switching/PortTrunkForm.h"
+#include "features/switching/PrivateVLANForm.h"
+#include "features/switching/ProtocolVLANGroupForm.h"
+#include "features/switching/RSPANForm.h"
+#include "features/switching/SecondaryVlanForm.h"
+#include "features/switching/VLanPortInfomationForm.h"
+#include "features/switching/VlanStaticForm.h"
+#include "features/switching/VoiceVLANGlobalForm.h"
+#include "features/switching/mldMulticastVlanForm.h"
 #include "features/switching/IGMPSnoopingProxyUpstreamInterfaceForm.h"
 #include "features/switching/MLDSnoopingProxyUpstreamInterfaceForm.h"
 #include "features/switching/MSTPVLANUnitForm.h"
@@ -25,6 +42,7 @@
 #include <functional>
 #include <ostream>
 #include <memory>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -36,6 +54,8 @@ using Type = std::function<void()>;
 struct User : SpanningTreeWindowTest {
     using FormTest::Click;
     using FormTest::ClickRow;
+    using FormTest::RunInNextModal;
+    using SwitchingWindowTest::TickPorts;
     using FormTest::TypeInto;
     using FormTest::WaitFor;
 };
@@ -48,6 +68,7 @@ struct TypedField {
     std::string Good;                               // a well-formed text
     std::string Written;                            // the binding Good gives in the journal
     std::string EmptyMessage = {};                  // the window's own message for an empty text
+    std::string Message = {};                       // the window's own message for the others
 };
 
 // One window: its data, how it is made, and how a user brings it to a write.
@@ -56,8 +77,9 @@ struct WindowCase {
     std::string Data; // the file of tests/support/data the switch serves
     std::function<ui::Form*()> Make;
     // Chooses the row and types well-formed values, runs type (which puts the field's text in),
-    // presses the write's button and waits until the window is quiet again.
-    std::function<void(ui::Form&, const Type& type)> Write;
+    // presses the write's button, waits until the window is quiet again and runs pressed (while
+    // a dialog that writes is still shown).
+    std::function<void(ui::Form&, const Type& type, const Type& pressed)> Write;
     std::vector<TypedField> Fields;
 };
 
@@ -77,9 +99,12 @@ std::function<ui::Edit*(ui::Form&)> EditOf(ui::Edit* Window::*member)
 }
 
 template <class Window>
-std::function<void(ui::Form&, const Type&)> WriteIn(std::function<void(Window&, const Type&)> write)
+std::function<void(ui::Form&, const Type&, const Type&)> WriteIn(std::function<void(Window&, const Type&)> write)
 {
-    return [write](ui::Form& form, const Type& type) { write(dynamic_cast<Window&>(form), type); };
+    return [write](ui::Form& form, const Type& type, const Type& pressed) {
+        write(dynamic_cast<Window&>(form), type);
+        pressed();
+    };
 }
 
 void Retype(ui::Edit* edit, const std::string& text)
@@ -180,7 +205,7 @@ WindowCase StpBridge()
 
 // The proxy upstream interface windows: Set of the chosen row.
 template <class W>
-std::function<void(ui::Form&, const Type&)> UpstreamSet(int rows)
+std::function<void(ui::Form&, const Type&, const Type&)> UpstreamSet(int rows)
 {
     return WriteIn<W>([rows](W& w, const Type& type) {
         ASSERT_TRUE(User::WaitFor([&] { return !WindowLifecycle::Running(w.Request.get()) &&
@@ -212,10 +237,323 @@ WindowCase MLDProxyUpstream()
               "20010DB8000000000000000000000002", MLDUpstream + ".6.1=20010DB8000000000000000000000002"}}};
 }
 
+
+// Each Add of the windows below creates a row of its own: the keys typed before the field are new
+// every time.
+std::function<std::string()> Counter(int first)
+{
+    auto next = std::make_shared<int>(first);
+    return [next] { return std::to_string((*next)++); };
+}
+
+bool Quiet(const MvSNMPRequest2Controls* request) { return !WindowLifecycle::Running(request); }
+
+const std::string GarpEntry = "1.3.6.1.2.1.17.6.1.3.1.1";
+const std::string PortVlanEntry = "1.3.6.1.2.1.17.7.1.4.5.1";
+const std::string Voice = "1.3.6.1.4.1.171.12.74";
+const std::string RspanEntry = "1.3.6.1.4.1.171.12.68.3.1.1";
+const std::string StaticVlanEntry = "1.3.6.1.2.1.17.7.1.4.3.1";
+const std::string PrivateEntry = "1.3.6.1.4.1.171.12.69.3.1.1";
+const std::string SecondaryEntry = "1.3.6.1.4.1.171.12.69.3.2.1";
+const std::string GroupEntry = "1.3.6.1.2.1.17.7.1.5.1.1";
+const std::string Trunk = "1.3.6.1.4.1.171.11.133.2.1.2.9.3.1";
+const std::string SubRingEntry = "1.3.6.1.4.1.171.12.78.3.2.1";
+const std::string MstpPort = "1.3.6.1.4.1.171.12.15.2.4.1";
+const std::string StaticGroupEntry = "1.3.6.1.4.1.171.12.73.3.1.2.1";
+const std::string NlbMulticast = "1.3.6.1.4.1.171.12.77.3.2.1";
+const std::string IGMPVlanEntry = "1.3.6.1.4.1.171.12.64.3.1.1";
+const std::string MLDVlanEntry = "1.3.6.1.4.1.171.12.64.3.4.1";
+
+// The GARP timer window: Set of port 2.
+WindowCase GarpTimers()
+{
+    using W = TGARPForm;
+    return {"GARPTimers", "vlan.dat", Make<W>(),
+            WriteIn<W>([](W& w, const Type& type) {
+                ASSERT_TRUE(User::WaitFor([&] { return w.DataComplete == 1 && Quiet(w.Request.get()) &&
+                                                       w.LV_dot1dPortGarpEntry->Count() == 4; }));
+                User::ClickRow(w.LV_dot1dPortGarpEntry, 1);
+                type();
+                User::Click(w.SetBtn);
+                User::WaitFor([&] { return w.DataComplete == 1 && Quiet(w.Request.get()); });
+            }),
+            {{"GARP Join Time", EditOf(&W::GarpJoinTime), {"", "99", "100001"}, "300", GarpEntry + ".1.2=300"},
+             {"GARP Leave Time", EditOf(&W::GarpLeaveTime), {"", "0"}, "700", GarpEntry + ".2.2=700"},
+             {"GARP Leave All Time", EditOf(&W::GarpLeaveAllTime), {""}, "20000", GarpEntry + ".3.2=20000"}}};
+}
+
+// The 802.1Q port VLAN window: Set of port 3.
+WindowCase PortVlan()
+{
+    using W = TVLanPortInfomationForm;
+    return {"PortVLAN", "vlan.dat", Make<W>(),
+            WriteIn<W>([](W& w, const Type& type) {
+                ASSERT_TRUE(User::WaitFor(
+                    [&] { return Quiet(w.Request.get()) && w.LV_dot1qPortVlanEntry->Count() == 4; }));
+                User::ClickRow(w.LV_dot1qPortVlanEntry, 2);
+                type();
+                User::Click(w.SetBtn);
+                WaitQuiet(w.Request.get());
+            }),
+            {{"Port VLAN ID", EditOf(&W::PortVLanID), {"", "0", "4095"}, "20", PortVlanEntry + ".1.3=20"}}};
+}
+
+// The voice VLAN settings: priority and aging time.
+WindowCase VoiceVlanSettings()
+{
+    using W = TVoiceVLANGlobalForm;
+    return {"VoiceVLANSettings", "portwindows.dat", Make<W>(),
+            WriteIn<W>([](W& w, const Type& type) {
+                type();
+                User::Click(w.btnSet);
+            }),
+            {{"Priority", EditOf(&W::PriorityEdit), {"", "8"}, "6", Voice + ".1.3.0=6"},
+             {"Aging Time", EditOf(&W::agTimeEdit), {"", "0", "65536"}, "720", Voice + ".1.4.0=720"}}};
+}
+
+// The RSPAN window: Add of an entry.
+WindowCase RspanAdd()
+{
+    using W = TRSPANForm;
+    return {"RSPANAdd", "portwindows.dat", Make<W>(),
+            WriteIn<W>([](W& w, const Type& type) {
+                ASSERT_TRUE(User::WaitFor([&] { return w.DataComplete == 1 && Quiet(w.Request.get()); }));
+                type();
+                User::Click(w.btnAdd);
+                User::WaitFor([&] { return w.DataComplete == 1 && Quiet(w.Request.get()); });
+            }),
+            {{"VLAN ID", EditOf(&W::ED_VLANID), {"", "0", "4095"}, "100", RspanEntry + ".5.100=4",
+              "VLAN ID need to input."}}};
+}
+
+// The static VLAN table: Add of a VLAN.
+WindowCase StaticVlanAdd()
+{
+    using W = TVlanStaticForm;
+    return {"StaticVLANAdd", "vlan.dat", Make<W>(),
+            WriteIn<W>([](W& w, const Type& type) {
+                ASSERT_TRUE(User::WaitFor([&] { return w.DataComplete == 1 && Quiet(w.Request.get()); }));
+                type();
+                User::Click(w.AddBtn);
+                User::WaitFor([&] { return w.DataComplete == 1 && Quiet(w.Request.get()); });
+            }),
+            {{"VLAN ID", EditOf(&W::ED_VLANID), {"", "1", "4095"}, "300", StaticVlanEntry + ".5.300=4",
+              "Please input VLAN ID."}}};
+}
+
+// The private VLAN table: Add of a VLAN by its name.
+WindowCase PrivateVlanAdd()
+{
+    using W = TPrivateVLANForm;
+    return {"PrivateVLANAdd", "vlan.dat", Make<W>(),
+            WriteIn<W>([](W& w, const Type& type) {
+                ASSERT_TRUE(User::WaitFor([&] { return Quiet(w.Request.get()) && w.lvData->Count() >= 1; }));
+                w.edtVLAN->SetText("pv200");
+                type();
+                User::Click(w.btnSet);
+                WaitQuiet(w.Request.get());
+            }),
+            {{"VLAN ID", EditOf(&W::edtVID), {"", "1", "4095"}, "200", PrivateEntry + ".5.200=4",
+              "Please input VLAN ID first."}}};
+}
+
+// The secondary VLAN table: Add of a community VLAN.
+WindowCase SecondaryVlanAdd()
+{
+    using W = TSecondaryVlanForm;
+    auto secondary = Counter(110);
+    return {"SecondaryVLANAdd", "vlan.dat", Make<W>(),
+            WriteIn<W>([secondary](W& w, const Type& type) {
+                ASSERT_TRUE(User::WaitFor([&] { return Quiet(w.Request.get()) && w.lvData->Count() >= 2; }));
+                w.edtPrivateVID->SetText("100");
+                w.edtSecondVID->SetText(secondary());
+                w.cbbVLANType->SetItemIndex(1);
+                type();
+                User::Click(w.btnSet);
+                WaitQuiet(w.Request.get());
+            }),
+            {{"Private VLAN ID", EditOf(&W::edtPrivateVID), {"", "1", "4095"}, "100",
+              SecondaryEntry + ".4.100.113=4", "Please input Private VLAN ID first."},
+             {"Secondary VLAN ID", EditOf(&W::edtSecondVID), {"", "1", "4095"}, "103", SecondaryEntry + ".4.100.103=4",
+              "Please input Second VLAN ID."}}};
+}
+
+// The protocol VLAN group window: Add of an ethernet group.
+WindowCase ProtocolVlanGroupAdd()
+{
+    using W = TProtocolVLANGroupForm;
+    return {"ProtocolVLANGroupAdd", "vlan.dat", Make<W>(),
+            WriteIn<W>([](W& w, const Type& type) {
+                ASSERT_TRUE(User::WaitFor([&] { return Quiet(w.Request.get()); }));
+                w.TypeComboBox->SetItemIndex(0);
+                w.ValueEdit->SetText("0800");
+                type();
+                User::Click(w.AddButton);
+                WaitQuiet(w.Request.get());
+            }),
+            {{"Group ID", EditOf(&W::IDEdit), {"", "0", "17"}, "3", GroupEntry + ".3.1.2.8.0=3",
+              "Group ID must be set."}}};
+}
+
+// The port trunk window: Add of trunk 5 with ports 5 and 6.
+WindowCase PortTrunkAdd()
+{
+    using W = TPortTrunkForm;
+    return {"PortTrunkAdd", "portwindows.dat", Make<W>(),
+            WriteIn<W>([](W& w, const Type& type) {
+                ASSERT_TRUE(User::WaitFor([&] { return Quiet(w.Request.get()) && w.LV_PortTrunk->Count() >= 2; }));
+                User::ClickRow(w.LV_PortTrunk, -1);
+                w.PortEdit->SetText("5");
+                w.Combo_Type->SetText("lacp");
+                User::TickPorts(w.MemberPorts, {5, 6});
+                type();
+                User::Click(w.BT_Set);
+                WaitQuiet(w.Request.get());
+            }),
+            {{"Index", EditOf(&W::ED_Index), {"", "0", "14"}, "5", Trunk + ".7.5=4",
+              "The index should not be empty."}}};
+}
+
+// The ERPS sub-ring window: Add in its dialog.
+ui::Edit* SubRingDialogEdit(ui::Edit* TERPSubRingEditForm::*member)
+{
+    return ::ERPSubRingEditForm == nullptr ? nullptr : ::ERPSubRingEditForm->*member;
+}
+
+WindowCase SubRingAdd()
+{
+    using W = TERPSSubRingForm;
+    auto ring = Counter(60);
+    return {"ERPSSubRingAdd", "erps-l2ptp.dat", Make<W>(),
+            [ring](ui::Form& form, const Type& type, const Type& pressed) {
+                auto& w = dynamic_cast<W&>(form);
+                ASSERT_TRUE(User::WaitFor([&] { return Quiet(w.Request.get()) && w.ListView1->Count() >= 3; }));
+                User::RunInNextModal([&](ui::Form* shown) {
+                    auto* d = dynamic_cast<TERPSubRingEditForm*>(shown);
+                    ASSERT_NE(d, nullptr);
+                    d->EditVID->SetText("10");
+                    d->SubRingEdit->SetText(ring());
+                    type();
+                    User::Click(d->btnEdit);
+                    pressed();
+                    if (d->Modal() && d->ModalResult() == ui::mrNone)
+                        d->Close();
+                }, 5000);
+                User::Click(w.btnAdd);
+                WaitQuiet(w.Request.get());
+            },
+            {{"RAPS VLAN ID", [](ui::Form&) { return SubRingDialogEdit(&TERPSubRingEditForm::EditVID); },
+              {"", "0", "4095"}, "11", SubRingEntry + ".4.11.63=4", "Please input RAPS VLAN ID."},
+             {"Sub-Ring RAPS VLAN ID", [](ui::Form&) { return SubRingDialogEdit(&TERPSubRingEditForm::SubRingEdit); },
+              {"", "4095"}, "70", SubRingEntry + ".4.10.70=4", "Please input Sub-Ring RAPS VLAN ID."}}};
+}
+
+// The MSTP port window: the dialog's Set for port 4 under RSTP.
+WindowCase MstpPortEdit()
+{
+    using W = TMSTPPortStateForm;
+    return {"MSTPPortEdit", "switching.dat", Make<W>(),
+            [](ui::Form& form, const Type& type, const Type& pressed) {
+                auto& w = dynamic_cast<W&>(form);
+                ASSERT_TRUE(User::WaitFor([&] { return w.DataComplete == 1 && Quiet(w.PortStateRequest.get()); }));
+                User::RunInNextModal([&](ui::Form* shown) {
+                    auto* d = dynamic_cast<TMSTPPortStateEditForm*>(shown);
+                    ASSERT_NE(d, nullptr);
+                    type();
+                    User::Click(d->btnEdit);
+                    pressed();
+                    if (d->Modal() && d->ModalResult() == ui::mrNone)
+                        d->Close();
+                }, 5000);
+                User::ClickRow(w.lvMSTPPortState, 3);
+                User::Click(w.btnEdit);
+                User::WaitFor([&] { return w.DataComplete == 1 && Quiet(w.PortStateRequest.get()); });
+            },
+            {{"External Path Cost",
+              [](ui::Form&) { return ::MSTPPortStateEditForm == nullptr ? nullptr : ::MSTPPortStateEditForm->edtExtPathCost; },
+              {"", "2147483648"}, "90000", MstpPort + ".5.4=90000"}}};
+}
+
+// The IGMP static group window: Add of a group on port 3.
+WindowCase StaticGroupAdd()
+{
+    using W = TIGMPSnoopingStaticGroupForm;
+    auto group = Counter(1);
+    return {"IGMPStaticGroupAdd", "multicast.dat", Make<W>(),
+            WriteIn<W>([group](W& w, const Type& type) {
+                ASSERT_TRUE(User::WaitFor([&] { return w.DataComplete == 1 && Quiet(w.Request.get()); }));
+                User::ClickRow(w.LV_IGMPStaticGroupEntry, -1);
+                w.VlanIDEdit->SetText("3");
+                w.RepalceIPEdit->SetText("230.1.1." + group());
+                User::TickPorts(w.MemberPorts, {3});
+                type();
+                User::Click(w.btnAdd);
+                User::WaitFor([&] { return w.DataComplete == 1 && Quiet(w.Request.get()); });
+            }),
+            {{"VLAN ID", EditOf(&W::VlanIDEdit), {"", "0", "4095"}, "4", StaticGroupEntry + ".100.4.230.1.1.4=4",
+              "Multicast VLAN ID need to input."}}};
+}
+
+// The NLB multicast forwarding table: Add of an entry.
+WindowCase NlbMulticastAdd()
+{
+    using W = TNLBMulticastFDBForm;
+    return {"NLBMulticastAdd", "nlb-colormap-pppoe.dat", Make<W>(),
+            WriteIn<W>([](W& w, const Type& type) {
+                ASSERT_TRUE(User::WaitFor([&] { return Quiet(w.Request.get()) && w.LV_NLBMulticastFDBEntry->Count() >= 2; }));
+                w.UnicastAddress->SetText("03BF0A0000AA");
+                User::TickPorts(w.Ports, {3});
+                type();
+                User::Click(w.AddBtn);
+                WaitQuiet(w.Request.get());
+            }),
+            {{"VLAN ID", EditOf(&W::ED_UnicastVID), {"", "0", "4095"}, "10",
+              NlbMulticast + ".4.10.3.191.10.0.0.170=4", "Please input VLAN ID and MAC Address."}}};
+}
+
+// The multicast VLAN windows: Add of a VLAN (IGMP with its name; MLD with a remap priority when
+// one is typed).
+WindowCase IGMPMulticastVlanAdd()
+{
+    using W = TIGMPMulticastVlanForm;
+    return {"IGMPMulticastVLANAdd", "multicast.dat", Make<W>(),
+            WriteIn<W>([](W& w, const Type& type) {
+                ASSERT_TRUE(User::WaitFor([&] { return w.DataComplete == 1 && Quiet(w.Request.get()); }));
+                w.VlanNameEdit->SetText("v30");
+                type();
+                User::Click(w.btnAdd);
+                User::WaitFor([&] { return w.DataComplete == 1 && Quiet(w.Request.get()); });
+            }),
+            {{"VLAN ID", EditOf(&W::VlanIDEdit), {"", "1", "4095"}, "30", IGMPVlanEntry + ".13.30=4",
+              "Multicast VLAN ID need to input."}}};
+}
+
+WindowCase MLDMulticastVlanAdd()
+{
+    using W = TmldMulticastVlanForm;
+    auto vlan = Counter(50);
+    return {"MLDMulticastVLANAdd", "multicast.dat", Make<W>(),
+            WriteIn<W>([vlan](W& w, const Type& type) {
+                ASSERT_TRUE(User::WaitFor([&] { return w.DataComplete == 1 && Quiet(w.Request.get()); }));
+                w.VlanIDEdit->SetText(vlan());
+                type();
+                User::Click(w.btnAdd);
+                User::WaitFor([&] { return w.DataComplete == 1 && Quiet(w.Request.get()); });
+            }),
+            {{"VLAN ID", EditOf(&W::VlanIDEdit), {"", "1", "4095"}, "40", MLDVlanEntry + ".13.40=4",
+              "Multicast VLAN ID need to input."},
+             {"Remap Priority", EditOf(&W::RemapPriorityEdit), {"8", "-2"}, "5", MLDVlanEntry + ".10.56=5", "",
+              "Please input a number between -1 and 7"}}};
+}
+
 std::vector<WindowCase> Cases()
 {
-    return {MstpInstanceEdit(), MstpInstanceAdd(), AggregatorPort(), StpBridge(), IGMPProxyUpstream(),
-            MLDProxyUpstream()};
+    return {MstpInstanceEdit(),    MstpInstanceAdd(),  AggregatorPort(),       StpBridge(),
+            IGMPProxyUpstream(),   MLDProxyUpstream(), GarpTimers(),           PortVlan(),
+            VoiceVlanSettings(),   RspanAdd(),         StaticVlanAdd(),        PrivateVlanAdd(),
+            SecondaryVlanAdd(),    ProtocolVlanGroupAdd(), PortTrunkAdd(),     SubRingAdd(),
+            MstpPortEdit(),        StaticGroupAdd(),   NlbMulticastAdd(),      IGMPMulticastVlanAdd(),
+            MLDMulticastVlanAdd()};
 }
 
 class SwitchingTypedValues : public SpanningTreeWindowTest, public ::testing::WithParamInterface<WindowCase> {
@@ -232,11 +570,35 @@ protected:
 
     // The user puts a good text in and leaves the edit, whose input rule then has nothing to
     // refuse: the next refusal is the window's own check, not the rule's when the focus moves.
-    static void Corrected(ui::Form& w, ui::Edit* edit, const std::string& good)
+    static void Corrected(QWidget& w, ui::Edit* edit, const std::string& good)
     {
         edit->SetText(good);
         w.setFocus();
         QApplication::processEvents();
+    }
+
+    // Nothing went out, what was typed stays, and the user was told: by the window's own message
+    // for an empty text where it has one, else by one that names the field, with the focus back.
+    void ExpectRefused(ui::Form& w, const TypedField& f, ui::Edit* edit, const std::string& text)
+    {
+        ASSERT_NE(edit, nullptr);
+        // Whatever a write would have sent has arrived by now.
+        WaitFor([] { return false; }, 300);
+        EXPECT_TRUE(Sets().empty());
+        EXPECT_EQ(edit->Text(), text) << "what was typed stays";
+        if (text.empty() && !f.EmptyMessage.empty()) {
+            EXPECT_TRUE(StatusLine(&w).find(f.EmptyMessage) != std::string::npos ||
+                        MessageBoxTexts() == std::vector<std::string>{f.EmptyMessage})
+                << StatusLine(&w) << " / " << LastMessageBoxText();
+        } else {
+            ASSERT_EQ(MessageBoxes().size(), 1u) << ::testing::PrintToString(MessageBoxTexts());
+            if (f.Message.empty())
+                EXPECT_EQ(LastMessageBoxText().rfind(f.Field + ": ", 0), 0u) << LastMessageBoxText();
+            else
+                EXPECT_EQ(LastMessageBoxText(), f.Message);
+            EXPECT_EQ(QApplication::focusWidget(), edit) << "the focus is back in the edit";
+        }
+        Corrected(*edit->window(), edit, f.Good);
     }
 
     // The SETs the switch received, once at least one is there (or after a while).
@@ -254,31 +616,22 @@ TEST_P(SwitchingTypedValues, ATypedValueGoesOutAsTypedOrNotAtAll)
                 SCOPED_TRACE(f.Field + ": \"" + text + "\"");
                 ClearMessageBoxes();
                 ui::Edit* edit = nullptr;
-                c.Write(*w, [&] {
-                    edit = f.Edit(*w);
-                    Put(edit, text);
-                });
-                ASSERT_NE(edit, nullptr);
-                // Whatever a write would have sent has arrived by now.
-                WaitFor([] { return false; }, 300);
-                EXPECT_TRUE(Sets().empty());
-                EXPECT_EQ(edit->Text(), text) << "what was typed stays";
-                if (text.empty() && !f.EmptyMessage.empty()) {
-                    const std::vector<std::string> boxes = MessageBoxTexts();
-                    EXPECT_TRUE(StatusLine(w).find(f.EmptyMessage) != std::string::npos ||
-                                boxes == std::vector<std::string>{f.EmptyMessage})
-                        << StatusLine(w) << " / " << LastMessageBoxText();
-                    Corrected(*w, edit, f.Good);
-                    continue;
-                }
-                ASSERT_EQ(MessageBoxes().size(), 1u) << ::testing::PrintToString(MessageBoxTexts());
-                EXPECT_EQ(LastMessageBoxText().rfind(f.Field + ": ", 0), 0u) << LastMessageBoxText();
-                EXPECT_EQ(QApplication::focusWidget(), edit) << "the focus is back in the edit";
-                Corrected(*w, edit, f.Good);
+                bool pressed = false;
+                c.Write(
+                    *w,
+                    [&] {
+                        edit = f.Edit(*w);
+                        Put(edit, text);
+                    },
+                    [&] {
+                        pressed = true;
+                        ExpectRefused(*w, f, edit, text);
+                    });
+                EXPECT_TRUE(pressed);
             }
             SCOPED_TRACE(f.Field + ": \"" + f.Good + "\"");
             ClearMessageBoxes();
-            c.Write(*w, [&] { Put(f.Edit(*w), f.Good); });
+            c.Write(*w, [&] { Put(f.Edit(*w), f.Good); }, [] {});
             const auto sets = SetsOnceAny();
             EXPECT_TRUE(std::any_of(sets.begin(), sets.end(), [&](const std::vector<std::string>& set) {
                 return std::find(set.begin(), set.end(), f.Written) != set.end();
