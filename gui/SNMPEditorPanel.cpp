@@ -158,7 +158,8 @@ void TSNMPEditorPanel::ShowRefusal(const EBadValue& refusal)
         text = r.Label->Caption() + ": " + RefusalHint(refusal.Syntax());
     }
     // The window that shows the rows: a dialog's while a dialog borrows them.
-    ui::MessageBox(ui::FormOf(EditsPanel), text, ui::mbOK, ui::miWarning);
+    ui::CustomForm* form = ui::FormOf(EditsPanel);
+    ui::MessageBox(form != nullptr ? form->Widget() : this, text, ui::mbOK, ui::miWarning);
     if (editor != nullptr && editor->isVisible() && editor->isEnabled())
         editor->setFocus();
 }
