@@ -205,3 +205,20 @@ TEST_F(Forms, MainWindowClientAreaAndEndOfProgram)
     EXPECT_TRUE(askedToEnd);
     EXPECT_FALSE(ui::Terminated());
 }
+
+// The program asked to end before its loop runs (no parameters): that run returns at once, and
+// a window shown modally afterwards still runs its own loop until it closes.
+TEST_F(Forms, AnEndAskedBeforeTheRunEndsThatRunOnly)
+{
+    ui::Terminate();
+    EXPECT_EQ(ui::Run(), 0);
+    EXPECT_FALSE(ui::Terminated());
+    TLayerForm form;
+    bool ranInside = false;
+    const int result = RunModal(&form, [&] {
+        ranInside = true;
+        form.Close();
+    });
+    EXPECT_TRUE(ranInside);
+    EXPECT_EQ(result, ui::mrCancel);
+}
