@@ -1,12 +1,13 @@
-// No text of a window is cut off or covered: every hand-made window of the menu, every DDM
-// window and every generated window with editor rows, opened by its handler against a simulated Sorvane-Kb, on each of its pages (tests/support/WholeTexts.h).
+// No text of a window is cut off or covered: every hand-made window of the menu with the
+// dialogs it owns, every DDM window and every generated window with editor rows, opened by its
+// handler against a simulated Sorvane-Kb, on each of its pages (tests/support/WholeTexts.h).
 //
 // The texts are measured in the font the program draws with on a display: ui::Application
 // names DejaVu Sans at 8 points, and the offscreen platform finds it through fontconfig as the
 // X11 platform does (same file, same metrics). FontIsTheProgramsOwn fails when the font is
 // missing and fontconfig would substitute another; scripts/install-deps installs it.
 //
-// With SORVANE_SCREENSHOT_DIR set, each window looked at is also saved there as
+// With SORVANE_SCREENSHOT_DIR set, each window and dialog looked at is also saved there as
 // <component name>.png, to see what the test measured.
 #include "HandlerFamiliesFixture.h"
 #include "simdata/MenuSimData.h"
@@ -57,12 +58,26 @@ protected:
         FreeCatalogue();
     }
 
-    // The faults of the window as shown once its first answers have come.
+    // The faults of the window as shown once its first answers have come, and of each dialog
+    // it owns, shown in turn.
     static std::vector<wholetexts::Fault> FaultsOf(ui::Form* window)
     {
         WaitFor([] { return false; }, 300);
         Screenshot(window);
-        return wholetexts::CutOrCoveredTextsOnEveryPage(window);
+        std::vector<wholetexts::Fault> faults = wholetexts::CutOrCoveredTextsOnEveryPage(window);
+        for (ui::Form* dialog : window->findChildren<ui::Form*>(Qt::FindDirectChildrenOnly)) {
+            if (!dialog->isWindow() || dialog->isVisible())
+                continue;
+            dialog->show();
+            WaitFor([&] { return dialog->isVisible(); }, 2000);
+            Screenshot(dialog);
+            for (wholetexts::Fault& fault : wholetexts::CutOrCoveredTextsOnEveryPage(dialog)) {
+                fault.Control = dialog->objectName().toStdString() + "/" + fault.Control;
+                faults.push_back(std::move(fault));
+            }
+            dialog->hide();
+        }
+        return faults;
     }
 
     static void Screenshot(QWidget* window)
