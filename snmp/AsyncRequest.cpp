@@ -49,9 +49,21 @@ void MvSNMPRequest::AsyncSet(bool& ok, AnswerHandler handler)
     SendAsync(ok, 2, std::move(handler));
 }
 
+std::size_t MvSNMPRequest::OutstandingExchanges()
+{
+    return OutstandingAnswers().size();
+}
+
+std::uint64_t MvSNMPRequest::ReadsBegun()
+{
+    return readsBegun_;
+}
+
 void MvSNMPRequest::SendAsync(bool& ok, int operation, AnswerHandler handler)
 {
     ok = true;
+    if (operation == 0)
+        ++readsBegun_;
     if (!Active) {
         ok = false;
         return;

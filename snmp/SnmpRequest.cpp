@@ -321,6 +321,8 @@ bool MvSNMPRequest::DecodeRow(const Pdu& pdu)
 bool MvSNMPRequest::SyncGet(bool& ok, bool first)
 {
     ok = true;
+    if (first)
+        ++readsBegun_;
     if (!Active) {
         ok = false;
         return false;
