@@ -121,10 +121,11 @@ void TSNMPEditorPanel::SetCheckedClick(QObject* sender)
 
     bool written = false;
     try {
-        request->CollectValues();
+        // Told before the values are collected: an emptied number cannot be collected at all.
         if (empty) {
             ui::MessageBox(this, "Some items are empty!", ui::mbOK, ui::miWarning);
         } else {
+            request->CollectValues();
             if (!request->Request.Active)
                 request->Request.Active = 1;
             written = request->Set(false, false);

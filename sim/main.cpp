@@ -14,11 +14,17 @@
 #ifndef SORVANE_SIM_DATA_DIR
 #define SORVANE_SIM_DATA_DIR "sim/data"
 #endif
+#ifndef SORVANE_DEMO_DATA_DIR
+#define SORVANE_DEMO_DATA_DIR "build/release/simdata"
+#endif
 
 namespace {
 
 const char* Usage =
     "usage: sorvane-sim --model Ka|Kb|Kc|Kd --listen udp:127.x.y.z:PORT [options]\n"
+    "  --demo                 serve every window of the menu: the demo data the build writes for the\n"
+    "                         model (" SORVANE_DEMO_DATA_DIR "/demo-M.dat, from sorvane-simdata --demo),\n"
+    "                         loaded before any --data file\n"
     "  --data FILE            load a further data file (repeatable; later lines win)\n"
     "  --data-dir DIR         where common.dat and the model files are (default: the source tree)\n"
     "  --state-dir DIR        Net-SNMP configuration and persistent state (default: a temporary directory)\n"
@@ -26,7 +32,9 @@ const char* Usage =
     "  --generate ENTRY:ROWS[:COLUMNS]  fill a table with ROWS generated rows (3 columns by default)\n"
     "  --read-community NAME  default tarnel\n"
     "  --write-community NAME default quostem\n"
-    "  --verbose              Net-SNMP's log on standard error\n";
+    "  --verbose              Net-SNMP's log on standard error\n"
+    "A switch of any model with the tables of every window, for the module to try it against:\n"
+    "  sorvane-sim --model Kc --listen udp:127.0.0.1:16300 --demo\n";
 
 int Fail(const std::string& message)
 {
@@ -63,6 +71,7 @@ int main(int argc, char** argv)
     std::string dataDir = SORVANE_SIM_DATA_DIR;
     std::vector<std::string> dataFiles;
     std::vector<std::string> generators;
+    bool demo = false;
     sim::AgentOptions options;
     bool ownStateDir = false;
 
@@ -80,6 +89,8 @@ int main(int argc, char** argv)
             return 0;
         } else if (arg == "--verbose") {
             options.verbose = true;
+        } else if (arg == "--demo") {
+            demo = true;
         } else if (!value(v)) {
             return Fail("unknown option or missing value: " + arg + "\n" + Usage);
         } else if (arg == "--model") {
@@ -114,6 +125,12 @@ int main(int argc, char** argv)
     try {
         sim::LoadDataFile(data, dataDir + "/common.dat");
         sim::LoadDataFile(data, dataDir + "/model-" + model + ".dat");
+        if (demo) {
+            const std::string demoFile = std::string(SORVANE_DEMO_DATA_DIR) + "/demo-" + model + ".dat";
+            if (!std::filesystem::exists(demoFile))
+                return Fail(demoFile + " is missing: build the target demo-data (sorvane-simdata --demo writes it)");
+            sim::LoadDataFile(data, demoFile);
+        }
         for (const std::string& file : dataFiles)
             sim::LoadDataFile(data, file);
     } catch (const sim::DataFileError& e) {

@@ -61,6 +61,9 @@ public:
     // made none there (the switch's own data files may still serve it).
     const SimCell* Cell(const std::string& oid) const;
 
+    // Whether the switch's own data files serve the instance (full OID, dotted, no leading dot).
+    bool BaseServes(const std::string& oid) const { return baseInstances_.count(oid) != 0; }
+
     std::string Text() const;
     // Writes Text() to path and returns path.
     std::string WriteFile(const std::string& path) const;

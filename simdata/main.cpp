@@ -1,17 +1,23 @@
 // sorvane-simdata: writes the data file with which a simulated switch of one model serves every
-// window of the feature menu (sorvane-sim --model M --data FILE).
+// generated window of the feature menu (sorvane-sim --model M --data FILE), or with --demo every
+// window of the menu, as the build writes it for sorvane-sim --demo.
 #include "catalogue/Catalogue.h"
 #include "simdata/MenuSimData.h"
 
 #include <exception>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 
 namespace {
 
-const char* Usage = "usage: sorvane-simdata --model Ka|Kb|Kc|Kd [--out FILE]\n"
-                    "  writes the data that a simulated switch of the model serves for the feature windows\n"
-                    "  to FILE (default: standard output); start it with sorvane-sim --model M --data FILE\n";
+const char* Usage = "usage: sorvane-simdata --model Ka|Kb|Kc|Kd [--demo] [--out FILE]\n"
+                    "  writes the data that a simulated switch of the model serves for the generated feature\n"
+                    "  windows to FILE (default: standard output); start it with sorvane-sim --model M --data FILE\n"
+                    "  --demo  the data of every window of the menu instead: the generated windows' and the\n"
+                    "          hand-made windows' tables, with moving port counters (what sorvane-sim --demo loads)\n";
 
 int Fail(const std::string& message)
 {
@@ -25,11 +31,16 @@ int main(int argc, char** argv)
 {
     std::string model;
     std::string out;
+    bool demo = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::cout << Usage;
             return 0;
+        }
+        if (arg == "--demo") {
+            demo = true;
+            continue;
         }
         if ((arg == "--model" || arg == "--out") && i + 1 < argc) {
             (arg == "--model" ? model : out) = argv[++i];
@@ -41,11 +52,19 @@ int main(int argc, char** argv)
         return Fail("--model is required");
     try {
         InitCatalogue();
-        const SimDataGenerator data = menusimdata::MenuSimData(model);
-        if (out.empty())
-            std::cout << data.Text();
-        else
-            data.WriteFile(out);
+        const std::string text = demo ? menusimdata::DemoSimData(model) : menusimdata::MenuSimData(model).Text();
+        if (out.empty()) {
+            std::cout << text;
+        } else {
+            // Written whole or not at all: the build takes a file that exists for a finished one.
+            const std::string part = out + ".part";
+            std::ofstream file(part);
+            file << text;
+            if (!file.flush())
+                throw std::runtime_error("cannot write " + part);
+            file.close();
+            std::filesystem::rename(part, out);
+        }
         FreeCatalogue();
     } catch (const std::exception& e) {
         std::cerr << "sorvane-simdata: " << e.what() << "\n";

@@ -3,6 +3,7 @@
 // and the other failures of the framework's own raise Exception with the message text and the
 // negative code as its help context; failed SNMP exchanges are results, never exceptions.
 
+#include <cstdint>
 #include <exception>
 #include <string>
 #include <utility>
@@ -26,4 +27,20 @@ private:
 class EConvertError : public Exception {
 public:
     using Exception::Exception;
+};
+
+// A value text that cannot be encoded as its syntax says: the bad-value error (-518), raised
+// before anything is sent. Item is the variable-list item the text was meant for (-1 while not
+// known); Syntax the syntax it was read in (a part's own syntax for a part of a value).
+class EBadValue : public Exception {
+public:
+    EBadValue(std::string message, int item, std::int32_t syntax)
+        : Exception(std::move(message), -518), item_(item), syntax_(syntax) {}
+
+    int Item() const noexcept { return item_; }
+    std::int32_t Syntax() const noexcept { return syntax_; }
+
+private:
+    int item_;
+    std::int32_t syntax_;
 };

@@ -3,6 +3,7 @@
 #include "snmp/Convert.h"
 #include "snmp/OctetText.h"
 #include "snmp/SnmpError.h"
+#include "snmp/TypedValues.h"
 #include "snmp/ValueTypes.h"
 #include "snmp/VarDescriptor.h"
 
@@ -26,27 +27,6 @@ SubIds ParseSubIds(const std::string& dotted)
             return ids;
         start = dot + 1;
     }
-}
-
-// Raises the bad-value error unless the text is a dotted IPv4 address of four numbers 0 to 255.
-void CheckAddressText(const std::string& dotted)
-{
-    SubIds quad;
-    std::size_t start = 0;
-    while (quad.size() < 5) {
-        const std::size_t dot = dotted.find('.', start);
-        const std::string part = dotted.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
-        if (part.empty() || part.size() > 3 || part.find_first_not_of("0123456789") != std::string::npos)
-            RaiseFrameworkError(MvCode::BadPartValue);
-        quad.push_back(static_cast<std::uint32_t>(std::stoul(part)));
-        if (quad.back() > 255)
-            RaiseFrameworkError(MvCode::BadPartValue);
-        if (dot == std::string::npos)
-            break;
-        start = dot + 1;
-    }
-    if (quad.size() != 4)
-        RaiseFrameworkError(MvCode::BadPartValue);
 }
 
 // The sub-identifiers from position count on, as the text after count dots.
@@ -353,6 +333,12 @@ std::string EncodeIndexValue(const IndexColumn& column, const std::string& value
 
 void CheckIndexValue(const IndexColumn& column, const std::string& value)
 {
-    if (column.syntax == ipaddress || column.syntax == nsapaddr)
-        CheckAddressText(value);
+    // A key is never null: "(NULL)" would name the row 0 or 0.0.0.0 as well.
+    std::int64_t min = 0, max = 0;
+    const bool number = NumberRangeOf(column.syntax, min, max);
+    const bool address = column.syntax == ipaddress || column.syntax == nsapaddr;
+    if ((number || address) && value == "(NULL)")
+        RaiseBadValue(column.syntax);
+    if (number || address)
+        CheckValueText(value, column.syntax);
 }

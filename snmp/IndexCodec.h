@@ -23,7 +23,8 @@ std::string DecodeIndexValue(const IndexColumn& column, const std::string& insta
 // The column's value as dotted index sub-identifiers.
 std::string EncodeIndexValue(const IndexColumn& column, const std::string& value);
 
-// Raises the bad-value error (-518) for a key text of a row to be written that names no row of
-// its syntax: an IPv4 key that is not four numbers 0 to 255 ("" or "abc" would otherwise write
-// to the row 0.0.0.0). Reads keep decoding and encoding whatever they hold.
+// Raises the bad-value error (EBadValue, -518) for a key text of a row to be written that names
+// no row of its syntax: a number key that is empty, not a number or out of its range, an IPv4 key
+// that is not four numbers 0 to 255 ("" or "abc" would otherwise write to the row 0 or 0.0.0.0).
+// Reads keep decoding and encoding whatever they hold.
 void CheckIndexValue(const IndexColumn& column, const std::string& value);

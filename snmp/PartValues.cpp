@@ -195,6 +195,8 @@ std::string TextToOctets(const std::string& text, std::int32_t syntax)
     case displaystr:
         return text;
     case inetaddress:
+        if (text.empty())
+            return {};
         return text.size() <= 16 ? DottedToOctets(text) : HexToOctets(text);
     case bool8:
         return std::string(1, text == "true" ? '\1' : '\0');

@@ -24,6 +24,10 @@ void Guarded(std::uint8_t& busy, Step step)
 {
     try {
         step();
+    } catch (const EBadValue&) {
+        // A refused value keeps the item it names, for the window's message.
+        busy = 0;
+        throw;
     } catch (const Exception& e) {
         busy = 0;
         throw Exception(e.Message(), e.HelpContext());

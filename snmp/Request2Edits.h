@@ -121,7 +121,9 @@ public:
     // The selected row's cells into the items' values (nothing without a selected row).
     void SelectedRowToValues();
 
-    // The items' values into their controls, and back; item -1: every item.
+    // The items' values into their controls, and back; item -1: every item. A text that cannot
+    // be written as its syntax says (an empty number, an address field above 255) raises
+    // EBadValue naming the item; an emptied octet-string value is a zero-length one.
     void ValuesToControls(int item = -1);
     void ControlsToValues(int item = -1);
 
@@ -153,9 +155,10 @@ private:
     std::string CellText(const MvVarItem& item) const;
 
     // The transfer of one binding into its controls, and the octets of its part collected from
-    // them.
+    // them; null tells that the controls hold "(NULL)". A text that cannot be written as the
+    // part's syntax raises EBadValue.
     void ShowBinding(const ControlBinding& binding, const MvVarItem& item);
-    std::string CollectPart(const ControlBinding& binding, const MvVarItem& item, int itemIndex);
+    std::string CollectPart(const ControlBinding& binding, const MvVarItem& item, int itemIndex, bool& null);
     // The hex text of a port list typed into an edit, as wide as the value it replaces.
     std::string PortListEditHex(const std::string& text, const ControlBinding& binding, int itemIndex) const;
 

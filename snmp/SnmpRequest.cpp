@@ -1,5 +1,6 @@
 #include "snmp/SnmpRequest.h"
 
+#include "snmp/Exception.h"
 #include "snmp/GlobalSession.h"
 #include "snmp/IndexCodec.h"
 #include "snmp/TextCodec.h"
@@ -14,6 +15,26 @@
 
 #include <chrono>
 #include <vector>
+
+namespace {
+
+// Runs a conversion of the item's value; a refused value (the bad-value error) leaves naming
+// the item, so that the window can name the field.
+template <class Conversion>
+void RefusalOfItem(int item, std::int32_t syntax, Conversion convert)
+{
+    try {
+        convert();
+    } catch (const EBadValue& e) {
+        throw EBadValue(e.Message(), item, e.Syntax());
+    } catch (const Exception& e) {
+        if (e.HelpContext() != MvCode::BadPartValue)
+            throw;
+        throw EBadValue(e.Message(), item, syntax);
+    }
+}
+
+} // namespace
 
 namespace {
 
@@ -109,6 +130,10 @@ void MvSNMPRequest::BuildPdu(int operation, Pdu& pdu)
     pdu.set_context_name(Scope.ContextName);
     pdu.set_context_engine_id(Scope.ContextEngineId);
 
+    // A read reads every column: the columns a write left out are back before it starts.
+    if (operation == 0)
+        VarList.EndWriteScopes();
+
     const std::uint8_t kind = VarList.kind;
     if (operation == 1 && (kind == SVT_SV || kind == MVT_SV))
         RaiseFrameworkError(MvCode::GetNextOnSingleValue);
@@ -200,10 +225,12 @@ void MvSNMPRequest::TextToVb(int item, Vb& vb)
 {
     const MvVarItem& source = VarList.Item(item);
     const std::string text = source.options ? source.options->TextToValue(source.value) : source.value;
-    if (source.syntax == displaystr && !source.textCodec.empty())
-        ValueTextToVb(EncodeText(text, source.textCodec), source.syntax, vb);
-    else
-        ValueTextToVb(text, source.syntax, vb);
+    RefusalOfItem(item, source.syntax, [&] {
+        if (source.syntax == displaystr && !source.textCodec.empty())
+            ValueTextToVb(EncodeText(text, source.textCodec), source.syntax, vb);
+        else
+            ValueTextToVb(text, source.syntax, vb);
+    });
 }
 
 void MvSNMPRequest::DecodeRowIndex(const std::string& index)
@@ -225,8 +252,10 @@ std::string MvSNMPRequest::WriteRowIndex()
 {
     for (int k = 0; k < VarList.keyCount && k < VarList.Count(); ++k) {
         const MvVarItem& key = VarList.Item(k);
-        CheckIndexValue({key.syntax, k == VarList.keyCount - 1, VarList.HasImpliedIndex(k), VarList.keyCount, k},
-                        key.options ? key.options->TextToValue(key.value) : key.value);
+        RefusalOfItem(k, key.syntax, [&] {
+            CheckIndexValue({key.syntax, k == VarList.keyCount - 1, VarList.HasImpliedIndex(k), VarList.keyCount, k},
+                            key.options ? key.options->TextToValue(key.value) : key.value);
+        });
     }
     return EncodeRowIndex();
 }

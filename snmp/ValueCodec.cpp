@@ -4,6 +4,7 @@
 #include "snmp/OctetText.h"
 #include "snmp/PartValues.h"
 #include "snmp/SnmpError.h"
+#include "snmp/TypedValues.h"
 #include "snmp/ValueTypes.h"
 #include "snmp/VarDescriptor.h"
 #include "snmplib/Vb.h"
@@ -145,6 +146,8 @@ void ValueTextToVb(const std::string& text, std::int32_t syntax, Vb& vb)
         vb.set_null();
         return;
     }
+    // A text that would go out as another value (an empty number as 0, 300 as 44) goes nowhere.
+    CheckValueText(text, syntax);
     switch (syntax) {
     case boolean:
         vb.set_value(SnmpInt32(text == "true" ? 1 : 0));
@@ -164,13 +167,9 @@ void ValueTextToVb(const std::string& text, std::int32_t syntax, Vb& vb)
     case ipv6address:
         vb.set_value(OctetStr(HexToOctets(text)));
         break;
-    case macaddress: {
-        const std::string octets = MacTextToOctets(text);
-        if (octets.size() != 6)
-            RaiseFrameworkError(MvCode::BadPartValue);
-        vb.set_value(OctetStr(octets));
+    case macaddress:
+        vb.set_value(OctetStr(MacTextToOctets(text)));
         break;
-    }
     case null:
         vb.set_null();
         break;
@@ -178,9 +177,11 @@ void ValueTextToVb(const std::string& text, std::int32_t syntax, Vb& vb)
         vb.set_value(Oid(text));
         break;
     case ipaddress:
-    case nsapaddr:
-        vb.set_value(IpAddress(text));
+    case nsapaddr: {
+        const auto octets = ReadIPv4Text(text);
+        vb.set_value(IpAddress(octets->data(), octets->size()));
         break;
+    }
     case timeticks:
         vb.set_value(TimeTicks(TimeTicksFromText(text)));
         break;
@@ -195,15 +196,13 @@ void ValueTextToVb(const std::string& text, std::int32_t syntax, Vb& vb)
     case displaystr:
         vb.set_value(OctetStr(text));
         break;
-    default: { // inetaddress
-        if (text.size() >= 32) {
+    default: // inetaddress: an IPv6 address in hex, an IPv4 address dotted, or none
+        if (text.size() >= 32)
             vb.set_value(OctetStr(HexToOctets(text)));
-            break;
-        }
-        const IpAddress address(text);
-        const unsigned char none[4] = {0xFF, 0xFF, 0xFF, 0xFF};
-        vb.set_value(address.version() == 4 ? OctetStr(address.data(), 4) : OctetStr(none, 4));
+        else if (text.empty())
+            vb.set_value(OctetStr(std::string()));
+        else
+            vb.set_value(OctetStr(ReadIPv4Text(text)->data(), 4));
         break;
-    }
     }
 }

@@ -11,6 +11,7 @@
 #include "snmp/PartValues.h"
 #include "snmp/PortList.h"
 #include "snmp/SnmpError.h"
+#include "snmp/TypedValues.h"
 #include "snmp/ValueTypes.h"
 
 #include "ui/CheckBox.h"
@@ -76,7 +77,15 @@ std::string Hex(unsigned char octet) { return OctetsToHex(std::string(1, static_
 
 unsigned char Octet(const std::string& octets, std::size_t k) { return static_cast<unsigned char>(octets[k]); }
 
-std::uint32_t Number(const ui::Edit* edit) { return static_cast<std::uint32_t>(ReadDecimal(edit->Text())); }
+// The number in one field of a value spread over several edits; an empty field, a text that is
+// no number or one above max is refused as a value of the syntax.
+std::uint32_t Number(const ui::Edit* edit, std::int64_t max, std::int32_t syntax)
+{
+    const std::optional<std::int64_t> value = ReadNumberText(edit->Text(), 0, max);
+    if (!value)
+        RaiseBadValue(syntax);
+    return static_cast<std::uint32_t>(*value);
+}
 
 // Octets from edits holding two hex digits each: an empty edit gives "00", one digit gets a
 // leading "0".
@@ -224,34 +233,39 @@ std::string TextOfFields(std::int32_t syntax, const std::vector<ui::Edit*>& edit
         return Joined(edits, 4);
     case timeticks: {
         RequireEdits(edits, 5);
-        const std::uint32_t t = Number(edits[0]) * 8640000 + Number(edits[1]) * 360000 + Number(edits[2]) * 6000 +
-                                Number(edits[3]) * 100 + Number(edits[4]);
-        return TimeTicksToText(t);
+        const std::uint64_t t = std::uint64_t{Number(edits[0], 49710, timeticks)} * 8640000
+            + Number(edits[1], 23, timeticks) * 360000 + Number(edits[2], 59, timeticks) * 6000
+            + Number(edits[3], 59, timeticks) * 100 + Number(edits[4], 99, timeticks);
+        if (t > 0xFFFFFFFFu)
+            RaiseBadValue(timeticks);
+        return TimeTicksToText(static_cast<std::uint32_t>(t));
     }
     case macaddress:
         RequireEdits(edits, 6);
         return PaddedHex(edits, 6);
     case datetime: {
         RequireEdits(edits, 10);
+        // Each field within its octet; the date as a whole is checked when it is written.
         MvDateTime d(std::string{});
-        d.year = static_cast<std::uint16_t>(Number(edits[0]));
-        d.month = static_cast<std::uint8_t>(Number(edits[1]));
-        d.day = static_cast<std::uint8_t>(Number(edits[2]));
-        d.hour = static_cast<std::uint8_t>(Number(edits[3]));
-        d.minutes = static_cast<std::uint8_t>(Number(edits[4]));
-        d.seconds = static_cast<std::uint8_t>(Number(edits[5]));
-        d.deciSeconds = static_cast<std::uint8_t>(Number(edits[6]));
+        d.year = static_cast<std::uint16_t>(Number(edits[0], 65535, datetime));
+        d.month = static_cast<std::uint8_t>(Number(edits[1], 255, datetime));
+        d.day = static_cast<std::uint8_t>(Number(edits[2], 255, datetime));
+        d.hour = static_cast<std::uint8_t>(Number(edits[3], 255, datetime));
+        d.minutes = static_cast<std::uint8_t>(Number(edits[4], 255, datetime));
+        d.seconds = static_cast<std::uint8_t>(Number(edits[5], 255, datetime));
+        d.deciSeconds = static_cast<std::uint8_t>(Number(edits[6], 255, datetime));
         const std::string direction = edits[7]->Text();
         d.direction = direction.empty() ? '+' : direction[0];
-        d.utcHours = static_cast<std::uint8_t>(Number(edits[8]));
-        d.utcMinutes = static_cast<std::uint8_t>(Number(edits[9]));
+        d.utcHours = static_cast<std::uint8_t>(Number(edits[8], 255, datetime));
+        d.utcMinutes = static_cast<std::uint8_t>(Number(edits[9], 255, datetime));
         return d.Format();
     }
     case bcdatetime: {
         RequireEdits(edits, 7);
         char text[64];
-        std::snprintf(text, sizeof text, "%04u/%02u/%02u %02u:%02u:%02u", Number(edits[0]), Number(edits[1]),
-                      Number(edits[2]), Number(edits[3]), Number(edits[4]), Number(edits[5]));
+        std::snprintf(text, sizeof text, "%04u/%02u/%02u %02u:%02u:%02u", Number(edits[0], 9999, bcdatetime),
+                      Number(edits[1], 12, bcdatetime), Number(edits[2], 31, bcdatetime), Number(edits[3], 23, bcdatetime),
+                      Number(edits[4], 59, bcdatetime), Number(edits[5], 59, bcdatetime));
         return text;
     }
     case ipv6address:
@@ -291,6 +305,17 @@ std::string OctetsOfValue(const std::string& text, std::int32_t syntax)
         if (text.empty() || IsPlaceholder(text))
             return {};
         throw;
+    }
+}
+
+// The syntaxes whose empty text is a zero-length value rather than no value.
+bool IsOctetStringSyntax(std::int32_t syntax)
+{
+    switch (syntax) {
+    case bitstr: case octetstr: case opaque: case bitlist: case displaystr: case ipv6address: case inetaddress:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -431,14 +456,35 @@ void MvSNMPRequest2Edits::ControlsToValues(int item)
         default:
             octets = OctetsOfValue(RawValue(bound), bound.syntax);
         }
-        for (const ControlBinding& binding : bindings)
-            PutPart(octets, binding.PartOffset, CollectPart(binding, bound, i));
-        std::string value = OctetsToText(octets, bound.syntax);
+        // Null only where the controls say "(NULL)": an emptied octet-string edit is a
+        // zero-length value.
+        bool null = true;
+        for (const ControlBinding& binding : bindings) {
+            try {
+                bool partNull = false;
+                PutPart(octets, binding.PartOffset, CollectPart(binding, bound, i, partNull));
+                null = null && partNull;
+            } catch (const EBadValue& e) {
+                throw EBadValue(e.Message(), i, e.Syntax());
+            } catch (const Exception& e) {
+                if (e.HelpContext() != MvCode::BadPartValue)
+                    throw;
+                throw EBadValue(e.Message(), i, binding.PartSyntax);
+            }
+        }
+        std::string value;
+        if (null)
+            value = "(NULL)";
+        else if (octets.empty() && IsOctetStringSyntax(bound.syntax))
+            value = std::string();
+        else
+            value = OctetsToText(octets, bound.syntax);
         bound.value = bound.options != nullptr ? bound.options->ValueToText(value) : value;
     }
 }
 
-std::string MvSNMPRequest2Edits::CollectPart(const ControlBinding& binding, const MvVarItem& item, int itemIndex)
+std::string MvSNMPRequest2Edits::CollectPart(const ControlBinding& binding, const MvVarItem& item, int itemIndex,
+                                             bool& null)
 {
     for (const QPointer<QWidget>& control : binding.Controls)
         if (control == nullptr)
@@ -494,6 +540,9 @@ std::string MvSNMPRequest2Edits::CollectPart(const ControlBinding& binding, cons
     }
     if (options != nullptr)
         part = options->TextToValue(part);
+    null = part == "(NULL)";
+    // What the user typed goes out as exactly that, or not at all.
+    CheckValueText(part, binding.PartSyntax);
     return TextToOctets(part, binding.PartSyntax);
 }
 

@@ -1,5 +1,7 @@
 #include "VarList.h"
 
+#include <algorithm>
+
 namespace {
 
 std::optional<std::string> OptionalText(const char* text)
@@ -112,6 +114,23 @@ void MvSNMPVarList::AppendToOids(const std::string& text)
 {
     for (MvVarItem& item : items_)
         item.oid += "." + text;
+}
+
+void MvSNMPVarList::OpenWriteScope(MvWriteScope* scope)
+{
+    if (std::find(writeScopes_.begin(), writeScopes_.end(), scope) == writeScopes_.end())
+        writeScopes_.push_back(scope);
+}
+
+void MvSNMPVarList::CloseWriteScope(MvWriteScope* scope) { std::erase(writeScopes_, scope); }
+
+void MvSNMPVarList::EndWriteScopes()
+{
+    while (!writeScopes_.empty()) {
+        MvWriteScope* scope = writeScopes_.back();
+        writeScopes_.pop_back();
+        scope->End();
+    }
 }
 
 bool MvSNMPVarList::IsReadable(int i) const

@@ -18,6 +18,17 @@ enum : std::uint8_t {
     MVT_UMV = 3, // as MVT_FMV; differs only in the bindings after a walk
 };
 
+// A scope that leaves items out of the writes made while it is open (their `invalid` flag) and
+// puts the flags back when it ends. A read started on the list ends every open scope first, so a
+// read always reads every column, whatever write came before it.
+class MvWriteScope {
+public:
+    virtual void End() = 0;
+
+protected:
+    ~MvWriteScope() = default;
+};
+
 // One item of a variable list: a descriptor row with owned texts.
 struct MvVarItem {
     std::string oid;     // without instance
@@ -71,8 +82,15 @@ public:
     // Rows before the end row; 0 for a null table.
     static int CountDescriptorRows(const VarDescriptor* table);
 
+    // The write scopes open on this list; neither a copy nor an assignment carries them.
+    void OpenWriteScope(MvWriteScope* scope);
+    void CloseWriteScope(MvWriteScope* scope);
+    // Ends every open scope, the innermost first: the flags are as they were before the first.
+    void EndWriteScopes();
+
 private:
     std::vector<MvVarItem> items_;
+    std::vector<MvWriteScope*> writeScopes_;
 };
 
 // Names of the list kinds, syntaxes and access values (kind-1, case-insensitive lists), built

@@ -32,8 +32,11 @@ bool& TerminatedFlag()
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
-    // The fixed window layouts were drawn for an 8 point dialog font.
+    // The fixed window layouts were drawn for an 8 point dialog font. The family is named, not
+    // left to the desktop's choice of sans serif, so that every text fits its place on every
+    // display (scripts/install-deps installs it; the window tests measure with it).
     QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("DejaVu Sans")});
     font.setPointSize(8);
     QApplication::setFont(font);
     // The program ends when its main window closes (Terminate), not when a dialog is the last
@@ -75,6 +78,11 @@ void SetMainForm(QWidget* form)
 
 int Run()
 {
+    // The request to end belongs to this run: a program run again in the same process (the
+    // tests run it many times) starts with none.
+    struct EndOfRun {
+        ~EndOfRun() { TerminatedFlag() = false; }
+    } endOfRun;
     if (Terminated()) {
         // Asked to end before the loop ran: the waiting messages are still handled.
         QCoreApplication::processEvents();

@@ -26,7 +26,8 @@ void SetApplicationTitle(const std::string& title);
 QWidget* MainForm();
 void SetMainForm(QWidget* form);
 
-// Shows the main window and runs the message loop until the program is asked to end.
+// Shows the main window and runs the message loop until the program is asked to end; the
+// request to end is gone when Run returns.
 int Run();
 
 // Asks the message loop to end once the messages already waiting have been handled; asked

@@ -1,10 +1,14 @@
 #include "ui/Chart.h"
 
+#include <memory>
+
 #include "ui/Control.h"
 #include "ui/Scale.h"
 #include "ui/Text.h"
 
 #include <QCategoryAxis>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
@@ -28,6 +32,13 @@ constexpr int TopEdgeDarker = 160;
 // The axis wants unique labels at rising positions; no label is left of the first point.
 constexpr double AxisStart = -1.0;
 
+// What an axis label takes beyond its text: the text item's margins and the axis's padding on
+// either side (Qt Charts cuts a label to an equal share of the axis less that padding).
+constexpr double LabelTextMargin = 1.0;
+constexpr double LabelPadding = 4.0;
+// The least blank between two neighbouring labels.
+constexpr double LabelGap = 6.0;
+
 } // namespace
 
 Chart::Chart(QWidget* parent) : QChartView(ClientOf(parent)), chart_(new QChart), yAxis_(new QValueAxis),
@@ -41,7 +52,12 @@ Chart::Chart(QWidget* parent) : QChartView(ClientOf(parent)), chart_(new QChart)
     xAxis_->setStartValue(AxisStart);
     chart_->addAxis(xAxis_, Qt::AlignBottom);
     chart_->addAxis(yAxis_, Qt::AlignLeft);
+    // The view made a chart of its own and gives up its ownership when it takes ours.
+    std::unique_ptr<QChart> initial(chart());
     setChart(chart_);
+    baseMargins_ = chart_->margins();
+    // How many labels fit depends on the plot's width.
+    connect(chart_, &QChart::plotAreaChanged, this, [this] { UpdateLabels(); });
     setRubberBand(QChartView::NoRubberBand);
     setDragMode(QGraphicsView::NoDrag);
     setInteractive(false);
@@ -118,7 +134,30 @@ void Chart::SetView3D(bool on)
     view3D_ = on;
     for (const Series& s : series_)
         ApplyPen(s);
+    UpdateMargins();
     viewport()->update();
+}
+
+double Chart::DepthStep() const { return Scaled(RibbonDepth) * std::sqrt(0.5); }
+
+void Chart::UpdateMargins()
+{
+    QMargins margins = baseMargins_;
+    double widest = 0;
+    for (const auto& [position, label] : wantedLabels_)
+        widest = std::max(widest, LabelWidth(label));
+    margins.setRight(std::max(margins.right(), static_cast<int>(std::ceil(widest / 2))));
+    if (view3D_) {
+        const double step = DepthStep();
+        margins.setRight(margins.right() + static_cast<int>(std::ceil(step * static_cast<double>(series_.size()))));
+        margins.setTop(margins.top() + static_cast<int>(std::ceil(step)));
+    }
+    if (margins != chart_->margins()) {
+        chart_->setMargins(margins);
+        // The plot area is wanted at once: by the labels that fit it and by the next paint.
+        if (chart_->layout() != nullptr)
+            chart_->layout()->activate();
+    }
 }
 
 std::vector<double> Chart::Values(int series) const
@@ -171,9 +210,14 @@ void Chart::UpdateLabels()
             break;
         }
     }
-    if (wanted == axisLabels_)
+    if (wanted != wantedLabels_) {
+        wantedLabels_ = std::move(wanted);
+        UpdateMargins();
+    }
+    AxisLabelList fitting = FittingLabels();
+    if (fitting == axisLabels_)
         return;
-    axisLabels_ = std::move(wanted);
+    axisLabels_ = std::move(fitting);
     // The axis is refilled in place with its signals held, then told once, so the chart lays it
     // out once rather than once per label. (An axis replaced instead would leave its old graphics
     // to a deferred deletion that a closing window may never reach.)
@@ -187,6 +231,41 @@ void Chart::UpdateLabels()
     hold.unblock();
     xAxis_->setRange(from, to);
     emit xAxis_->categoriesChanged();
+}
+
+double Chart::LabelWidth(const std::string& label) const
+{
+    const QFontMetricsF metrics(xAxis_->labelsFont());
+    return metrics.horizontalAdvance(ToQString(label)) + 2 * (LabelTextMargin + LabelPadding);
+}
+
+Chart::AxisLabelList Chart::FittingLabels() const
+{
+    const double width = chart_->plotArea().width();
+    const double span = xAxis_->max() - xAxis_->min();
+    if (wantedLabels_.size() < 2 || width <= 0 || span <= 0)
+        return wantedLabels_;
+    const double perPoint = width / span;
+    double widest = 0;
+    for (const auto& [position, label] : wantedLabels_)
+        widest = std::max(widest, LabelWidth(label));
+    for (int step = 1;; ++step) {
+        // From the newest back, one label every step points at most, none hanging over the left.
+        AxisLabelList kept;
+        for (auto label = wantedLabels_.rbegin(); label != wantedLabels_.rend(); ++label) {
+            if (!kept.empty() && label->first > kept.back().first - step)
+                continue;
+            if (!kept.empty() && (label->first - xAxis_->min()) * perPoint < widest / 2)
+                break;
+            kept.push_back(*label);
+        }
+        std::reverse(kept.begin(), kept.end());
+        const bool apart = static_cast<double>(step) * perPoint >= widest + LabelGap;
+        // The axis cuts each label to an equal share of its width, one share more than labels.
+        const bool whole = static_cast<double>(kept.size() + 1) * widest <= width;
+        if ((apart && whole) || kept.size() == 1)
+            return kept;
+    }
 }
 
 void Chart::Loaded()
@@ -208,13 +287,12 @@ void Chart::drawForeground(QPainter* painter, const QRectF& rect)
     QChartView::drawForeground(painter, rect);
     if (!view3D_ || series_.empty())
         return;
-    const double depth = Scaled(RibbonDepth);
-    const double step = depth * std::sqrt(0.5);
+    const double step = DepthStep();
     const QPointF back(step, -step);
     const QRectF plot = chart_->mapToScene(chart_->plotArea()).boundingRect();
-    // The plot area and the space the ribbons rise into behind it.
+    // The plot area and the room its margins keep for the ribbons behind it.
     QRectF clip = plot;
-    clip.setTop(plot.top() - step * static_cast<double>(series_.size()));
+    clip.setTop(plot.top() - step);
     clip.setRight(plot.right() + step * static_cast<double>(series_.size()));
 
     painter->save();
@@ -228,7 +306,8 @@ void Chart::drawForeground(QPainter* painter, const QRectF& rect)
         const QList<QPointF> values = s.line->points();
         if (values.isEmpty())
             continue;
-        const QPointF front = back * static_cast<double>(k);
+        // Moved sideways only: the front edge stands at the series' values.
+        const QPointF front(step * static_cast<double>(k), 0);
         QPolygonF frontEdge;
         frontEdge.reserve(values.size());
         for (const QPointF& value : values)

@@ -1,5 +1,7 @@
 #include "features/acl/AclProfileFrame.h"
 
+#include "features/acl/TypedColumnChecks.h"
+
 #include "catalogue/CatalogueIndex.h"
 
 #include "snmp/Exception.h"
@@ -194,6 +196,8 @@ void TAclProfileFrame::MarkSkippedColumns(SkippedColumns& skipped)
                 skipped.Skip(k);
         }
     }
+    // Any other enabled edit goes out as typed, also when left empty: an empty mask is a
+    // zero-length octet string the switch takes, an empty number is refused before the write.
     for (const auto& [column, edit] : c_.OptionalEdits)
         skipped.SkipIfEmpty(column, edit);
 }
@@ -204,6 +208,9 @@ void TAclProfileFrame::SendProfile()
         {
             SkippedColumns skipped(Request->Request.VarList);
             MarkSkippedColumns(skipped);
+            // A typo stays in its edit, with nothing sent and nothing read again.
+            if (!CheckTypedColumns(*Request, [this](int column) { return FieldCaption(column); }, this))
+                return;
             Write(*Request);
         }
         Read(*Request);
@@ -280,3 +287,8 @@ void TAclProfileFrame::RecoverFromFailure(const std::string& failure, bool readA
 void TAclProfileFrame::ShowFailure(const std::string& failure) { ShowInStatusLine(failure); }
 
 void TAclProfileFrame::ShowRowCount() const { WindowLifecycle::ShowRowCount(c_.RowCount, c_.List); }
+
+std::string TAclProfileFrame::FieldCaption(int column) const
+{
+    return Request->Request.VarList.Item(column).caption;
+}

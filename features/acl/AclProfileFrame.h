@@ -124,8 +124,11 @@ public:
     virtual bool ValidateInputs() = 0;
     // A listed row with the Profile ID's text: the window's message, the focus on the edit.
     virtual bool IsDuplicateProfile();
-    // One synchronous write of the inputs, then the table read again and Add mode. A write that
-    // fails with an exception shows its message once the table has been read again.
+    // One synchronous write of the inputs, then the table read again and Add mode. A typed
+    // number or IPv4 address the write would carry that is not what the user typed (empty,
+    // malformed, out of range) is refused first with the message naming its field, and the
+    // inputs stay. A write that fails with an exception shows its message once the table has
+    // been read again.
     virtual void SendProfile();
     // Before SendProfile's write: disabled controls, lists reading "none" or "other" and empty
     // optional edits leave their columns out.
@@ -156,6 +159,8 @@ protected:
     void ShowMode();
     void MakeControlsReadOnly();
     void ShowRowCount() const;
+    // The caption of a column's field: the column's own, as the list's header shows it.
+    std::string FieldCaption(int column) const;
     // A read whose exception is not wanted (one after a failed write, which has its own).
     void ReadQuietly();
     // After a write that raised: the table read again when asked, Add mode, then the message,

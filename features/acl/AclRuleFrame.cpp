@@ -1,5 +1,7 @@
 #include "features/acl/AclRuleFrame.h"
 
+#include "features/acl/TypedColumnChecks.h"
+#include "features/common/FieldChecks.h"
 #include "features/common/SynchronousScope.h"
 
 #include "catalogue/CatalogueIndex.h"
@@ -381,6 +383,13 @@ void TAclRuleFrame::MarkSkippedColumns(SkippedColumns& skipped)
             skipped.Skip(target.Column);
 }
 
+bool TAclRuleFrame::TypedFieldsFit()
+{
+    SkippedColumns skipped(Request->Request.VarList);
+    MarkSkippedColumns(skipped);
+    return CheckTypedColumns(*Request, [this](int column) { return FieldCaption(column); }, this);
+}
+
 void TAclRuleFrame::WriteRule(bool statusOutWhenActive, std::initializer_list<int> alsoSkipped)
 {
     SkippedColumns skipped(Request->Request.VarList);
@@ -413,11 +422,8 @@ bool TAclRuleFrame::CheckIPv4Address(ui::CheckBox* box, ui::Edit* edit, const ch
 {
     if (!RequireTextIfChecked(box, edit, emptyMessage))
         return false;
-    if (box->Checked() && !CheckDottedIPv4Text(edit)) {
-        FocusIfEnabled(edit);
-        return false;
-    }
-    return true;
+    // A refused address is told, not only given the focus: the user would not know why.
+    return !box->Checked() || CheckIPv4Field(edit, box->text().trimmed().toStdString(), this);
 }
 
 bool TAclRuleFrame::CheckIPv6Address(ui::CheckBox* box, ui::Edit* edit, const char* emptyMessage,
@@ -463,7 +469,7 @@ void TAclRuleFrame::AddButtonClick(QObject*)
     if (!ValidateInputs())
         return;
     c_.RowComboBox->SetItemIndex(CreateAndGoIndex);
-    if (IsDuplicateRule() || !RequirePermit())
+    if (IsDuplicateRule() || !RequirePermit() || !TypedFieldsFit())
         return;
     Guarded([&] {
         WriteRule(false);
@@ -489,6 +495,8 @@ void TAclRuleFrame::EditButtonClick(QObject*)
         DeleteButtonClick(c_.DeleteButton);
         return;
     }
+    if (!TypedFieldsFit())
+        return;
     Guarded([&] {
         WriteRule(true);
         Read(*Request);
@@ -592,6 +600,18 @@ void TAclRuleFrame::OnEndSet(MvSNMPRequest2Controls* sender, const MvSNMPError& 
 // --- helpers
 
 void TAclRuleFrame::ShowRowCount() const { WindowLifecycle::ShowRowCount(c_.RowCount, c_.List); }
+
+std::string TAclRuleFrame::FieldCaption(int column) const
+{
+    // A key's box is invisible and has no caption; the column's caption is the list's header.
+    const auto k = static_cast<std::size_t>(column);
+    if (const auto* box = k < CheckBoxes.size() ? dynamic_cast<const QAbstractButton*>(CheckBoxes[k]) : nullptr) {
+        const QString caption = box->text().trimmed();
+        if (!caption.isEmpty())
+            return caption.toStdString();
+    }
+    return Request->Request.VarList.Item(column).caption;
+}
 
 
 std::string TAclRuleFrame::ProgramFileName()

@@ -225,6 +225,11 @@ protected:
     bool IsDuplicateRule();
     // The Permit box unchecked: its message, the focus on the Permit list; false.
     bool RequirePermit();
+    // Before the writes of an Add or Edit, once the window's own checks have passed: every typed
+    // number or IPv4 address the writes carry (the columns MarkSkippedColumns leaves in, the
+    // keys among them) is what the user typed, or the message naming its field, the focus on
+    // its edit and false: nothing may go.
+    bool TypedFieldsFit();
     // One write of the rule: the columns marked, the row status left out when asked and the
     // status list reads active, the columns given left out too (a window that writes them apart),
     // the flags back afterwards on every path.
@@ -238,14 +243,16 @@ protected:
     // switched off and emptied; an index without a mask uses none.
     static void SwitchProtocolFields(std::initializer_list<ProtocolField> fields,
                                      std::initializer_list<unsigned> byProtocol, int index);
-    // A checked address box whose edit is empty (the message) or holds no dotted IPv4 address:
-    // the focus on the edit, false.
+    // A checked address box whose edit is empty (the message) or holds no dotted IPv4 address
+    // (the message naming the box's field): the focus on the edit, false.
     bool CheckIPv4Address(ui::CheckBox* box, ui::Edit* edit, const char* emptyMessage);
     // A checked address box whose edit is empty (the message) or holds no IPv6 address of 32
     // hexadecimal digits (a wrong length gets lengthMessage): the focus on the edit, false.
     bool CheckIPv6Address(ui::CheckBox* box, ui::Edit* edit, const char* emptyMessage,
                           const char* lengthMessage = IPv6LengthMessage);
     void ShowRowCount() const;
+    // The caption beside a column's edit: its check box's, else the column's own.
+    std::string FieldCaption(int column) const;
     // A Refresh that settles the rules before it reads: refused while the table is read ("Get
     // data not complete."); the read stopped, the inputs reset, RefreshRules, Add mode, the
     // inputs reset again and the table read; a failure leaves Add mode and the inputs reset.

@@ -66,7 +66,7 @@ void TCPUFilterRuleFrame::GetButtonClick(QObject*)
 
 void TCPUFilterRuleFrame::AddButtonClick(QObject*)
 {
-    if (!Request || !ValidateInputs() || IsDuplicateRule() || !RequirePermit())
+    if (!Request || !ValidateInputs() || IsDuplicateRule() || !RequirePermit() || !TypedFieldsFit())
         return;
     Components().RowComboBox->SetItemIndex(CreateAndGoIndex);
     if (Guarded([&] { WriteRule(false); })) {
@@ -79,7 +79,7 @@ void TCPUFilterRuleFrame::AddButtonClick(QObject*)
 
 void TCPUFilterRuleFrame::EditButtonClick(QObject*)
 {
-    if (!Request || !ValidateInputs())
+    if (!Request || !ValidateInputs() || !TypedFieldsFit())
         return;
     if (Guarded([&] { WriteEdit(); })) {
         GetButtonClick(Components().GetButton);

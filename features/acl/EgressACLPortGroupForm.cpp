@@ -1,6 +1,7 @@
 #include "features/acl/EgressACLPortGroupForm.h"
 
 #include "features/acl/TextChecks.h"
+#include "features/acl/TypedColumnChecks.h"
 
 #include "catalogue/CatalogueIndex.h"
 #include "gui/PortFunctions.h"
@@ -118,6 +119,10 @@ void TEgressACLPortGroupForm::btnAddClick(QObject*)
         return;
     }
     if (!Request)
+        return;
+    // The group's ID is its instance: a typo would create another group, or none.
+    const FieldCaption caption = [&](int column) { return Request->Request.VarList.Item(column).caption; };
+    if (!CheckTypedColumns(*Request, caption, this))
         return;
     Guarded([&] {
         CBoxStatus->SetItemIndex(CreateAndGoIndex);

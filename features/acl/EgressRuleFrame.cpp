@@ -179,7 +179,7 @@ void TEgressRuleFrame::AddButtonClick(QObject*)
 
 void TEgressRuleFrame::AddRule()
 {
-    if (IsDuplicateRule() || !RequirePermit())
+    if (IsDuplicateRule() || !RequirePermit() || !TypedFieldsFit())
         return;
     Components().RowComboBox->SetItemIndex(CreateAndGoIndex);
     const bool written = Guarded([&] {
@@ -223,6 +223,8 @@ void TEgressRuleFrame::EditButtonClick(QObject*)
         DeleteButtonClick(c.DeleteButton);
         return;
     }
+    if (!TypedFieldsFit())
+        return;
     // The row's status as read goes out with the checked columns; the inputs stay.
     if (!Guarded([&] {
             WriteRule(false);

@@ -249,6 +249,8 @@ void TEthernetProfileRuleForm::EditButtonClick(QObject*)
         DeleteButtonClick(DeleteButton);
         return;
     }
+    if (!TypedFieldsFit())
+        return;
     // Written, the window stays in Edit mode with the row's keys while the list is read again.
     if (!Guarded([&] {
             WriteRule(true);

@@ -242,7 +242,7 @@ bool TIpv6RuleForm::ValidateInputs()
 
 void TIpv6RuleForm::AddButtonClick(QObject*)
 {
-    if (!Request || !ValidateInputs() || IsDuplicateRule() || !RequirePermit())
+    if (!Request || !ValidateInputs() || IsDuplicateRule() || !RequirePermit() || !TypedFieldsFit())
         return;
     RowComboBox->SetItemIndex(CreateAndGoIndex);
     // One write of every column to be sent; the inputs stay for a next rule like it.
@@ -272,6 +272,8 @@ void TIpv6RuleForm::EditButtonClick(QObject*)
         Say(NotCompleteText);
         return;
     }
+    if (!TypedFieldsFit())
+        return;
     // The flow label, the port list and the port masks go in writes of their own, after the
     // other columns; each answer is reported by itself.
     const bool written = Guarded([&] {

@@ -1,7 +1,5 @@
 #include "features/common/SkippedColumns.h"
 
-#include "snmp/VarList.h"
-
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"
 
@@ -21,6 +19,7 @@ void SavedColumnFlags::Restore(MvSNMPVarList& list) const
 SkippedColumns::SkippedColumns(MvSNMPVarList& list) : list_(list)
 {
     saved_.Save(list);
+    Open();
 }
 
 SkippedColumns::SkippedColumns(MvSNMPVarList& list, const SavedColumnFlags& saved) : list_(list), saved_(saved)
@@ -28,17 +27,25 @@ SkippedColumns::SkippedColumns(MvSNMPVarList& list, const SavedColumnFlags& save
     // A copy from before the list was built gives nothing back: take the flags as they are.
     if (saved_.Empty())
         saved_.Save(list);
+    Open();
 }
 
-SkippedColumns::~SkippedColumns()
+SkippedColumns::~SkippedColumns() { End(); }
+
+void SkippedColumns::End()
 {
+    list_.CloseWriteScope(this);
     saved_.Restore(list_);
 }
 
+void SkippedColumns::Open() { list_.OpenWriteScope(this); }
+
 void SkippedColumns::Skip(int item)
 {
-    if (item >= 0 && item < list_.Count())
+    if (item >= 0 && item < list_.Count()) {
+        Open();
         list_.Item(item).access |= invalid;
+    }
 }
 
 void SkippedColumns::SkipIfEmpty(int item, const QWidget* editor)

@@ -12,15 +12,19 @@
 //         Request->Set(false, true);
 //     }                                                        // RestoreColumnFlags
 //
+// The scope ends early, its flags back, when a read of the list starts inside it: a Refresh after
+// the write lists every column. A Skip after that opens it again.
+//
 // Delete writes the status alone: skipped.KeepOnly(statusItem) leaves out every column after the
 // keys but the status column. A window on TBasicForm marks with TBasicForm::MarkSkippedColumns
 // inside the scope. A window that keeps the flags it had at opening (SavedColumnFlags) restores
 // from that copy: SkippedColumns skipped(list, FlagsAtOpening).
 
+#include "snmp/VarList.h"
+
 #include <cstdint>
 #include <vector>
 
-class MvSNMPVarList;
 class QWidget;
 
 // The access flags of every item of a variable list.
@@ -35,7 +39,7 @@ private:
     std::vector<std::int32_t> flags_;
 };
 
-class SkippedColumns {
+class SkippedColumns : private MvWriteScope {
 public:
     // Saves the flags as they are now.
     explicit SkippedColumns(MvSNMPVarList& list);
@@ -53,6 +57,10 @@ public:
     void KeepOnly(int item);
 
 private:
+    // The list's read ends the scope.
+    void End() override;
+    void Open();
+
     MvSNMPVarList& list_;
     SavedColumnFlags saved_;
 };

@@ -1,6 +1,7 @@
 #include "features/switching/AggregatorPortTableForm.h"
 
 #include "features/acl/TextChecks.h"
+#include "features/common/FieldChecks.h"
 
 #include "catalogue/CatalogueIndex.h"
 #include "snmp/Exception.h"
@@ -14,6 +15,8 @@ TAggregatorPortTableForm* AggregatorPortTableForm = nullptr;
 namespace {
 
 constexpr const char* StateBits = "0,1,2,3,4,5,6,7";
+// The largest administrative key (the keys' input rules).
+constexpr long long MaxAdminKey = 65535;
 
 } // namespace
 
@@ -133,6 +136,10 @@ void TAggregatorPortTableForm::btnEditClick(QObject*)
             return;
         }
         if (!CheckMACAddressText(edtPartnerID->Text(), this))
+            return;
+        // An emptied key would go out as key 0 beside the other four values.
+        if (!CheckNumberField(edtActorKey, "Actor Admin Key", 0, MaxAdminKey, this) ||
+            !CheckNumberField(edtPartnerKey, "Partner Admin Key", 0, MaxAdminKey, this))
             return;
         if (!Request)
             return;

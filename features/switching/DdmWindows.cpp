@@ -11,14 +11,6 @@
 
 namespace {
 
-struct DdmWindow {
-    const char* title;
-    const char* keyOid; // of the Oid_ddm table
-    std::uint8_t kind;
-    int keys;
-    bool list;          // a list view (450 scaled high) rather than editor rows
-};
-
 // The settings are three scalars read as the one row of a walk.
 constexpr DdmWindow InformationSettings{"DDM Information Settings", "1.3.6.1.4.1.171.12.72.1.1", MVT_FMV, 0, false};
 constexpr DdmWindow StatusTable{"DDM Status Table", "1.3.6.1.4.1.171.12.72.2.1.1.1.1", MVT_FMV, 1, true};
@@ -75,4 +67,11 @@ void OpenDDMThresholdManagementTable(const std::string& address, float scale)
 void OpenDDMPortManagementTable(const std::string& address, float scale)
 {
     Open(PortManagementTable, address, scale);
+}
+
+std::span<const DdmWindow> DdmWindows()
+{
+    static constexpr DdmWindow windows[] = {InformationSettings, StatusTable, ThresholdManagementTable,
+                                            PortManagementTable};
+    return windows;
 }

@@ -2,6 +2,9 @@
 
 #include "features/switching/ERPSSubRingForm.h"
 
+#include "features/common/FieldChecks.h"
+#include "gui/VlanList.h"
+
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
@@ -25,7 +28,7 @@ TERPSubRingEditForm::TERPSubRingEditForm(TERPSSubRingForm* listWindow)
 
 bool TERPSubRingEditForm::KeysGiven()
 {
-    // An empty VLAN ID would go out as 0 and create a row keyed 0.
+    // An empty VLAN ID would go out as 0 and create a row keyed 0; a foreign one as another.
     for (const auto& [edit, message] : {std::pair{EditVID, "Please input RAPS VLAN ID."},
                                         std::pair{SubRingEdit, "Please input Sub-Ring RAPS VLAN ID."}}) {
         if (!edit->Text().empty())
@@ -34,7 +37,8 @@ bool TERPSubRingEditForm::KeysGiven()
         edit->SetFocus();
         return false;
     }
-    return true;
+    return CheckNumberField(EditVID, "RAPS VLAN ID", 1, MaxVlanId, this) &&
+           CheckNumberField(SubRingEdit, "Sub-Ring RAPS VLAN ID", 1, MaxVlanId, this);
 }
 
 void TERPSubRingEditForm::btnEditClick(QObject*)

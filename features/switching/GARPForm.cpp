@@ -1,10 +1,19 @@
 #include "features/switching/GARPForm.h"
 
+#include "features/common/FieldChecks.h"
+
 #include "catalogue/CatalogueIndex.h"
 #include "gui/RequestIdle.h"
 #include "snmp/Exception.h"
 
 TGARPForm* GARPForm = nullptr;
+
+namespace {
+
+// The milliseconds the three times take (their edits' input rules).
+constexpr long long MinTime = 100, MaxTime = 100000;
+
+} // namespace
 
 TGARPForm::TGARPForm(QWidget* owner) : ui::Form(owner), WindowLifecycle(this)
 {
@@ -67,6 +76,11 @@ void TGARPForm::SetBtnClick(QObject*)
     // Without a row the port would be empty, that is port 0.
     const ui::ListItem* row = LV_dot1dPortGarpEntry->Selected();
     if (DataComplete == 0 || !Request || row == nullptr)
+        return;
+    // An emptied time would go out as 0 milliseconds.
+    if (!CheckNumberField(GarpJoinTime, "GARP Join Time", MinTime, MaxTime, this) ||
+        !CheckNumberField(GarpLeaveTime, "GARP Leave Time", MinTime, MaxTime, this) ||
+        !CheckNumberField(GarpLeaveAllTime, "GARP Leave All Time", MinTime, MaxTime, this))
         return;
     const std::string port = row->Caption();
     Guarded([&] {

@@ -8,6 +8,7 @@ const ProxyUpstreamKind IGMPUpstream = {
     .TableOid = "1.3.6.1.4.1.171.12.80.3.1.1.1.1",
     .SourceIPRule = "%s{l16}",
     .ReadAfterSet = true,
+    .IPv6Source = false,
 };
 
 } // namespace

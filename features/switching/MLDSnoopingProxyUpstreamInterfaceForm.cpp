@@ -8,6 +8,7 @@ const ProxyUpstreamKind MLDUpstream = {
     .TableOid = "1.3.6.1.4.1.171.12.80.3.2.1.1.1",
     .SourceIPRule = "%s",
     .ReadAfterSet = false,
+    .IPv6Source = true,
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "features/switching/MSTPPortStateForm.h"
 
+#include "features/common/FieldChecks.h"
 #include "features/switching/MSTPPortStateEditForm.h"
 
 #include "catalogue/CatalogueIndex.h"
@@ -8,6 +9,9 @@
 TMSTPPortStateForm* MSTPPortStateForm = nullptr;
 
 namespace {
+
+// The largest value of the port table's integer columns.
+constexpr long long MaxInteger = 2147483647;
 
 const VarDescriptor* TableOf(const char* oid, const char* caption = nullptr)
 {
@@ -140,12 +144,21 @@ bool TMSTPPortStateForm::WritePort()
 {
     if (!PortStateRequest || Running(PortStateRequest.get()))
         return false;
+    const std::string version = lblSTPVersion->Caption();
+    const bool helloTimeWritten = version != "stp" && version != "rstp";
+    // The dialog's typed numbers go out as typed or not at all: an emptied one is no 0.
+    if (TMSTPPortStateEditForm* dialog = ::MSTPPortStateEditForm) {
+        if (helloTimeWritten &&
+            !CheckNumberField(dialog->edtAdminHelloTime, "Administration HelloTime", 0, MaxInteger, dialog))
+            return false;
+        if (!CheckNumberField(dialog->edtExtPathCost, "External Path Cost", 0, MaxInteger, dialog))
+            return false;
+    }
     bool accepted = false;
     Guarded([&] {
-        const std::string version = lblSTPVersion->Caption();
         {
             SkippedColumns skipped(PortStateRequest->Request.VarList, FlagsAtOpening);
-            if (version == "stp" || version == "rstp")
+            if (!helloTimeWritten)
                 skipped.Skip(AdminHelloTimeItem);
             accepted = WriteAndWait(*PortStateRequest);
         }

@@ -1,5 +1,6 @@
 #include "features/switching/MSTPVLANUnitForm.h"
 
+#include "features/common/FieldChecks.h"
 #include "catalogue/CatalogueIndex.h"
 #include "gui/PortFunctions.h"
 #include "snmp/Exception.h"
@@ -156,6 +157,10 @@ void TMSTPVLANUnitForm::EditButtonClick(QObject*)
     // what the user typed stays for the correction.
     if (!VlanBlocks.CheckedTextsAreLists(this))
         return;
+    // An emptied priority would go out as 0 and make the switch the preferred root.
+    if (CheckBoxPriority->Checked() && CheckBoxPriority->isEnabled() &&
+        !CheckNumberField(PriorityEdit, "Priority", MinPriority, MaxPriority, this))
+        return;
     chkVID->SetChecked(true);
     EditMode = EditRowMode;
     MarkSkippedColumns(*Request);
@@ -177,6 +182,9 @@ void TMSTPVLANUnitForm::EditButtonClick(QObject*)
 void TMSTPVLANUnitForm::AddButtonClick(QObject*)
 {
     if (!Request)
+        return;
+    // The instance number addresses the new row: an empty or foreign one creates no instance.
+    if (!CheckNumberField(VIDEdit, "Instance ID", MinInstance, MaxInstance, this))
         return;
     UncheckAll(CheckBoxes);
     chkVID->SetChecked(true);

@@ -21,6 +21,10 @@ public:
     // Items of the instance table.
     enum Item { InstanceItem = 0, FirstRangeItem = 1, LastRangeItem = 8, TypeItem = 9, StatusItem = 10,
                 PriorityItem = 11, RowStatusItem = 23 };
+    // The instance numbers and priorities the switch takes (the input rules of VIDEdit and
+    // PriorityEdit).
+    static constexpr long long MinInstance = 1, MaxInstance = 7;
+    static constexpr long long MinPriority = 0, MaxPriority = 61440;
     // EditMode while a write collects its values.
     enum Mode { NoWrite = 0, AddMode = 1, EditRowMode = 2 };
 

@@ -1,8 +1,12 @@
 #include "features/switching/MulticastVlanForm.h"
 
+#include "features/common/FieldChecks.h"
+#include "features/switching/IPv6FieldCheck.h"
+
 #include "catalogue/CatalogueIndex.h"
 #include "features/acl/TextChecks.h"
 #include "gui/PortFunctions.h"
+#include "gui/VlanList.h"
 #include "snmp/Exception.h"
 
 #include "ui/Button.h"
@@ -231,6 +235,19 @@ bool TMulticastVlanForm::CheckRemapPriority(SkippedColumns& skipped)
     return CheckRemapPriority(c_.RemapPriorityEdit, this);
 }
 
+bool TMulticastVlanForm::CheckTypedIfGiven()
+{
+    // Left empty, each is left out of the write; typed, it goes out as typed or not at all.
+    const std::string address = c_.RepalceIPEdit->Text();
+    if (!address.empty() && !CheckIPv6Field(c_.RepalceIPEdit, "Replace Source IP", this))
+        return false;
+    if (!c_.RemapPriorityEdit->Text().empty() && !CheckRemapPriority(c_.RemapPriorityEdit, this)) {
+        FocusIfEnabled(c_.RemapPriorityEdit);
+        return false;
+    }
+    return true;
+}
+
 void TMulticastVlanForm::btnAddClick(QObject*)
 {
     if (RefuseWhileReading(Request.get()))
@@ -245,6 +262,8 @@ void TMulticastVlanForm::btnAddClick(QObject*)
                 c_.VlanIDEdit->SetFocus();
                 return;
             }
+            if (!CheckNumberField(c_.VlanIDEdit, "VLAN ID", 2, MaxVlanId, this))
+                return;
             if (kind_.ChecksInput) {
                 if (c_.VlanNameEdit->Text().empty()) {
                     Say("VLAN Name need to input..");
@@ -255,6 +274,8 @@ void TMulticastVlanForm::btnAddClick(QObject*)
                     return;
                 skipped.SkipIfEmpty(ProfileItem, c_.ProfileIDListEdit);
             } else {
+                if (!CheckTypedIfGiven())
+                    return;
                 skipped.SkipIfEmpty(NameItem, c_.VlanNameEdit);
                 skipped.SkipIfEmpty(AddressItem, c_.RepalceIPEdit);
                 skipped.SkipIfEmpty(RemapPriorityItem, c_.RemapPriorityEdit);
@@ -305,6 +326,8 @@ void TMulticastVlanForm::btnSetClick(QObject*)
                 return;
             skipped.Skip(TypeItem);
         } else {
+            if (!CheckTypedIfGiven())
+                return;
             skipped.SkipIfEmpty(NameItem, c_.VlanNameEdit);
             skipped.SkipIfEmpty(AddressItem, c_.RepalceIPEdit);
             skipped.SkipIfEmpty(RemapPriorityItem, c_.RemapPriorityEdit);

@@ -124,6 +124,9 @@ private:
     // The input checks of Add and Set that leave empty columns out: false after a message.
     bool CheckAddress(SkippedColumns& skipped);
     bool CheckRemapPriority(SkippedColumns& skipped);
+    // The window that checks no input of its own (MLD): a replacement address or remap priority
+    // that is typed is one the switch can take; false after the message naming the field.
+    bool CheckTypedIfGiven();
 
     const MulticastVlanKind& kind_;
     Components c_{};

@@ -1,7 +1,11 @@
 #include "features/switching/NLBFDBForm.h"
 
+#include "features/acl/TextChecks.h"
+#include "features/common/FieldChecks.h"
+
 #include "catalogue/CatalogueIndex.h"
 #include "gui/PortFunctions.h"
+#include "gui/VlanList.h"
 #include "snmp/Exception.h"
 
 #include "ui/Button.h"
@@ -82,6 +86,16 @@ bool TNLBFDBForm::KeysEmpty() const
     return c_.MacEdit->Text().empty() || (c_.VlanEdit != nullptr && c_.VlanEdit->Text().empty());
 }
 
+bool TNLBFDBForm::CheckKeys()
+{
+    if (c_.VlanEdit != nullptr && !CheckNumberField(c_.VlanEdit, "VLAN ID", 1, MaxVlanId, this))
+        return false;
+    if (CheckMACAddressText(c_.MacEdit->Text(), this))
+        return true;
+    c_.MacEdit->SetFocus();
+    return false;
+}
+
 void TNLBFDBForm::RefreshBtnClick(QObject*)
 {
     // A read under way goes on; a failure to send is told in the log line.
@@ -130,6 +144,8 @@ void TNLBFDBForm::AddBtnClick(QObject*)
         Say(missingKeys_);
         return;
     }
+    if (!CheckKeys())
+        return;
     if (Running(Request.get())) {
         Say("Get data not complete.");
         return;

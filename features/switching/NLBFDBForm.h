@@ -76,6 +76,9 @@ protected:
     const Components& C() const { return c_; }
 
 private:
+    // The typed keys name a row the switch can have: the VLAN ID a number from 1 to 4094, the
+    // MAC address twelve hexadecimal digits; false after the message.
+    bool CheckKeys();
     bool KeysEmpty() const;
 
     const char* tableOid_;

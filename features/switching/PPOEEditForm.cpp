@@ -7,10 +7,14 @@
 #include "ui/ComboBox.h"
 #include "ui/Control.h"
 #include "ui/Edit.h"
+#include "ui/ListView.h"
+#include "ui/MessageBox.h"
 
 TPPOEEditForm* PPOEEditForm = nullptr;
 
 namespace {
+
+constexpr const char* NoPortChosen = "Please choose a port in the list.";
 
 // Indices of the circuit ID combo that leave no user-defined string: "switch-ip", "switch-mac".
 bool WithoutString(int circuitIndex) { return circuitIndex == 0 || circuitIndex == 1; }
@@ -88,6 +92,11 @@ void TPPOEEditForm::SetCheckedClick(QObject*)
 {
     // The ticked columns alone; every flag comes back after the write, however it ends.
     TPPOEForm* window = window_;
+    // Only the port the user chose in the list is written, never the one an empty index names.
+    if (window->ListView1->Selected() == nullptr) {
+        ui::ShowMessage(this, NoPortChosen);
+        return;
+    }
     SetRow({.Skip =
                 [this](SkippedColumns& skipped) {
                     if (WithoutString(cbxCircuitID->ItemIndex()) || !CheckBox3->Checked())

@@ -64,8 +64,8 @@ void TPPOEForm::FormCreate(QObject*)
 void TPPOEForm::ListView1Click(QObject*)
 {
     // A click anywhere in the list: a read still under way ends at its next answer, keeping the
-    // rows it brought.
-    btnEdit->setEnabled(true);
+    // rows it brought. Edit waits for a port the user chose: a click beside the rows chooses none.
+    btnEdit->setEnabled(ListView1->Selected() != nullptr);
     if (Request)
         Request->Request.Active = 0;
 }
@@ -90,6 +90,9 @@ void TPPOEForm::ListView1DblClick(QObject*)
 
 void TPPOEForm::OpenEditDialog()
 {
+    // Without a chosen port the dialog would write the port its empty index edit names.
+    if (ListView1->Selected() == nullptr)
+        return;
     if (::PPOEEditForm != nullptr)
         OpenDialog(*::PPOEEditForm, 0, std::string(Title) + ": " + DeviceIPText + " (Edit)", true);
 }

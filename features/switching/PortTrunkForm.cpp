@@ -1,5 +1,7 @@
 #include "features/switching/PortTrunkForm.h"
 
+#include "features/common/FieldChecks.h"
+
 #include "features/common/GlobalPort.h"
 #include "features/common/NumberKeyFilter.h"
 
@@ -7,6 +9,7 @@
 #include "gui/PortFunctions.h"
 #include "snmp/Convert.h"
 #include "snmp/DeviceState.h"
+#include "snmp/EditRule.h"
 
 #include "ui/Color.h"
 
@@ -242,6 +245,13 @@ void TPortTrunkForm::BT_SetClick(QObject*)
         FocusIfEnabled(ED_Index);
         return;
     }
+    // The index names the new trunk: a number of the model's range, never another one.
+    if (const TrunkIndexRule* rule = IndexRuleOfModel()) {
+        const EditRuleFormat range = ParseEditRule(rule->Rule);
+        if (!CheckNumberField(ED_Index, "Index", static_cast<long long>(range.Min), static_cast<long long>(range.Max),
+                              this))
+            return;
+    }
     for (int row = 0; row < LV_PortTrunk->Count(); ++row)
         if (CellOf(row, IndexItem) == index) {
             Say("The Index must be different.");
@@ -299,19 +309,22 @@ void TPortTrunkForm::SetBtnClick(QObject*)
         return;
     }
     if (!Guarded([&] {
-            SkippedColumns skipped(Request->Request.VarList);
-            // Without a chosen state the trunk keeps its own.
-            if (ComboBox1->ItemIndex() < 0)
-                skipped.Skip(TrunkStateItem);
-            else
-                Combo_State->SetItemIndex(ComboBox1->ItemIndex());
-            const int port = StrToInt(PortEdit->Text());
-            if (!CheckMasterPort(port))
-                return;
-            ED_MasterPort->SetText(std::to_string(JoinGlobalPort(StrToInt(UnitEdit->Text()), port)));
-            if (!MasterChecked(port) || !CheckMembers())
-                return;
-            Write(*Request);
+            // The write's scope ends before the read, which lists every trunk's state.
+            {
+                SkippedColumns skipped(Request->Request.VarList);
+                // Without a chosen state the trunk keeps its own.
+                if (ComboBox1->ItemIndex() < 0)
+                    skipped.Skip(TrunkStateItem);
+                else
+                    Combo_State->SetItemIndex(ComboBox1->ItemIndex());
+                const int port = StrToInt(PortEdit->Text());
+                if (!CheckMasterPort(port))
+                    return;
+                ED_MasterPort->SetText(std::to_string(JoinGlobalPort(StrToInt(UnitEdit->Text()), port)));
+                if (!MasterChecked(port) || !CheckMembers())
+                    return;
+                Write(*Request);
+            }
             ComboBox1->SetItemIndex(Combo_State->ItemIndex());
             FreeIndex();
             BT_GetClick(this);

@@ -1,5 +1,7 @@
 #include "features/switching/PrivateVLANForm.h"
 
+#include "features/common/FieldChecks.h"
+
 #include "features/common/EditorEnabling.h"
 
 #include "catalogue/CatalogueIndex.h"
@@ -139,6 +141,8 @@ void TPrivateVLANForm::btnSetClick(QObject*)
             edtVID->SetFocus();
         return;
     }
+    if (!CheckNumberField(edtVID, "VLAN ID", 2, 4094, this))
+        return;
     if (edtVLAN->Text().empty()) {
         Say("Please input VLAN Name.");
         if (edtVLAN->isEnabled())

@@ -1,5 +1,7 @@
 #include "features/switching/ProtocolVLANGroupForm.h"
 
+#include "features/common/FieldChecks.h"
+
 #include "features/common/EditorEnabling.h"
 
 #include "catalogue/CatalogueIndex.h"
@@ -120,7 +122,7 @@ bool TProtocolVLANGroupForm::CheckNewGroup()
         return refuse("Template Protocol Value must be set.", ValueEdit);
     if (IDEdit->Text().empty())
         return refuse("Group ID must be set.", IDEdit);
-    return true;
+    return CheckNumberField(IDEdit, "Group ID", 1, 16, this);
 }
 
 void TProtocolVLANGroupForm::AddButtonClick(QObject*)

@@ -1,7 +1,10 @@
 #include "features/switching/RSPANForm.h"
 
+#include "features/common/FieldChecks.h"
+
 #include "catalogue/CatalogueIndex.h"
 #include "gui/PortFunctions.h"
+#include "gui/VlanList.h"
 #include "snmp/Exception.h"
 
 #include "ui/Color.h"
@@ -154,6 +157,8 @@ void TRSPANForm::btnAddClick(QObject*)
         ED_VLANID->SetFocus();
         return;
     }
+    if (!CheckNumberField(ED_VLANID, "VLAN ID", 1, MaxVlanId, this))
+        return;
     Guarded([&] {
         CBoxStatus->SetItemIndex(CreateAndGoIndex);
         DataComplete = 0;

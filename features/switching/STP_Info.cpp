@@ -1,9 +1,10 @@
 #include "features/switching/STP_Info.h"
 
+#include "features/common/FieldChecks.h"
+
 #include "catalogue/CatalogueIndex.h"
 #include "gui/BasicForm.h"
 #include "gui/ProgressForm2.h"
-#include "snmp/Convert.h"
 #include "snmp/DeviceState.h"
 #include "snmp/Exception.h"
 
@@ -13,15 +14,16 @@
 #include "ui/Label.h"
 #include "ui/StatusBar.h"
 
+#include <cstdint>
+#include <optional>
+#include <string>
+
 TSTP_Info* STP_Info = nullptr;
 
 namespace {
 
 constexpr const char* EmptyFields = "Don't Leave Empty Fileds.";
 constexpr const char* DataError = "Data Error.";
-constexpr const char* HopsError = "Priority value is wrong.";
-// The bound of Max Hops that Set checks (the edit's own rule says 6 to 40).
-constexpr int MaxHopsBound = 65535;
 
 const VarDescriptor* TableOf(const char* oid, const char* caption = nullptr)
 {
@@ -177,28 +179,51 @@ bool TSTP_Info::WriteSettings()
         ShowInStatusLine(message);
         return false;
     };
+    // A whole number, or nothing after the message that names the field and its range.
+    const auto whole = [this](ui::Edit* edit, const char* field, long long min, long long max) {
+        std::optional<long long> value = ParseNumberText(edit->Text(), INT32_MIN, INT32_MAX);
+        if (!value)
+            CheckNumberField(edit, field, min, max, this);
+        return value;
+    };
+    // Each typed value within the range its label shows, once the timer relations hold: an
+    // emptied or foreign text never goes out as another number.
+    const auto inRange = [this](bool withHelloTime) {
+        return CheckNumberField(ET_AgingTime, "Max Age", 600, 4000, this) &&
+               (!withHelloTime || CheckNumberField(ET_HelloTime, "Hello Time", 100, 200, this)) &&
+               CheckNumberField(ET_ForwardDelay, "Forward Delay", 400, 3000, this) &&
+               CheckNumberField(ET_Priority, "Max Hops", 6, 40, this) &&
+               CheckNumberField(ED_TxHoldCount, "TX Hold Count", 1, 10, this);
+    };
     if (ET_Priority->Text().empty() || ET_AgingTime->Text().empty() || ET_ForwardDelay->Text().empty())
         return refuse(EmptyFields);
-    const std::int32_t hops = StrToInt(ET_Priority->Text());
-    const std::int32_t maxAge = StrToInt(ET_AgingTime->Text());
-    const std::int32_t forwardDelay = StrToInt(ET_ForwardDelay->Text());
+    const std::optional<long long> maxAge = whole(ET_AgingTime, "Max Age", 600, 4000);
+    if (!maxAge)
+        return false;
+    const std::optional<long long> forwardDelay = whole(ET_ForwardDelay, "Forward Delay", 400, 3000);
+    if (!forwardDelay)
+        return false;
     // 2 x (Forward Delay - 100) >= Max Age
-    if (maxAge > 2 * forwardDelay - 200)
+    if (*maxAge > 2 * *forwardDelay - 200)
         return refuse(DataError);
-    if (hops > MaxHopsBound)
-        return refuse(HopsError);
     // A write the switch refuses is shown in its message box; the later ones still go out.
     if (Combo_STPVersion->Text() == "mstp") {
+        if (!inRange(false))
+            return false;
         Write(*BridgeParamRequest, true);
         Write(*VersionRequest, true);
         return true;
     }
     if (ET_HelloTime->Text().empty())
         return refuse(EmptyFields);
-    const std::int32_t hello = StrToInt(ET_HelloTime->Text());
+    const std::optional<long long> hello = whole(ET_HelloTime, "Hello Time", 100, 200);
+    if (!hello)
+        return false;
     // Max Age >= 2 x (Hello Time + 100)
-    if (maxAge < 2 * hello + 200)
+    if (*maxAge < 2 * *hello + 200)
         return refuse(DataError);
+    if (!inRange(true))
+        return false;
     Write(*HelloTimeRequest, true);
     Write(*BridgeParamRequest, true);
     Write(*VersionRequest, true);

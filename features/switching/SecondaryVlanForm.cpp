@@ -1,5 +1,7 @@
 #include "features/switching/SecondaryVlanForm.h"
 
+#include "features/common/FieldChecks.h"
+
 #include "features/common/EditorEnabling.h"
 
 #include "catalogue/CatalogueIndex.h"
@@ -118,6 +120,9 @@ bool TSecondaryVlanForm::CheckNewVlan()
         return refuse("Please input Private VLAN ID first.", edtPrivateVID);
     if (edtSecondVID->Text().empty())
         return refuse("Please input Second VLAN ID.", edtSecondVID);
+    if (!CheckNumberField(edtPrivateVID, "Private VLAN ID", 2, 4094, this) ||
+        !CheckNumberField(edtSecondVID, "Secondary VLAN ID", 2, 4094, this))
+        return false;
     if (cbbVLANType->ItemIndex() < 0)
         return refuse("Please selecct VLAN Type.", cbbVLANType);
     return true;

@@ -1,5 +1,8 @@
 #include "features/switching/SnoopingProxyUpstreamInterfaceForm.h"
 
+#include "features/common/FieldChecks.h"
+#include "features/switching/IPv6FieldCheck.h"
+
 #include "catalogue/CatalogueIndex.h"
 #include "gui/PortFunctions.h"
 #include "snmp/Exception.h"
@@ -9,6 +12,13 @@
 #include "ui/Label.h"
 #include "ui/ListView.h"
 #include "ui/PageControl.h"
+
+namespace {
+
+// Row indexes are OID sub-identifiers of a whole number: never negative.
+constexpr long long MaxIndex = 2147483647;
+
+} // namespace
 
 TSnoopingProxyUpstreamInterfaceForm::TSnoopingProxyUpstreamInterfaceForm(QWidget* owner, const ProxyUpstreamKind& kind)
     : ui::Form(owner), WindowLifecycle(this, {.LogOnly = true, .CloseActionFree = true}), kind_(kind)
@@ -100,7 +110,7 @@ void TSnoopingProxyUpstreamInterfaceForm::btnGetClick(QObject*)
 
 void TSnoopingProxyUpstreamInterfaceForm::btnSetClick(QObject*)
 {
-    if (!Request)
+    if (!Request || !CheckInputs())
         return;
     // The row of the index in IndexEdit: its VLAN, static ports, interval and source address.
     Guarded([&] {
@@ -108,6 +118,16 @@ void TSnoopingProxyUpstreamInterfaceForm::btnSetClick(QObject*)
         if (kind_.ReadAfterSet)
             Read(*Request);
     });
+}
+
+bool TSnoopingProxyUpstreamInterfaceForm::CheckInputs()
+{
+    if (!CheckNumberField(c_.IndexEdit, "Index", 0, MaxIndex, this) ||
+        !CheckNumberField(c_.VIDEdit, "VLAN ID", 1, 4094, this) ||
+        !CheckNumberField(c_.IntervalTime, "Unsolicited Report Interval", 1, 25, this))
+        return false;
+    return kind_.IPv6Source ? CheckIPv6Field(c_.edtIPAddress, "Source IP", this)
+                            : CheckIPv4Field(c_.edtIPAddress, "Source IP", this);
 }
 
 void TSnoopingProxyUpstreamInterfaceForm::btnCloseClick(QObject*) { Close(); }

@@ -31,6 +31,7 @@ struct ProxyUpstreamKind {
     const char* TableOid;     // the Oid_mcastproxy table, by its first OID
     const char* SourceIPRule; // the input rule of the source address edit
     bool ReadAfterSet;        // IGMP: the table is read again at once behind the write
+    bool IPv6Source;          // MLD: the source address is 32 hexadecimal digits, else dotted IPv4
 };
 
 class TSnoopingProxyUpstreamInterfaceForm : public ui::Form, public WindowLifecycle {
@@ -69,6 +70,9 @@ protected:
     void UseComponents(const Components& components);
 
 private:
+    // The typed index, VLAN ID, interval and source address, each a value the switch can take;
+    // false after the message that names the first field that is not.
+    bool CheckInputs();
     // The dynamic ports are the switch's: shown, never changed.
     void DisableDynamicPorts();
 

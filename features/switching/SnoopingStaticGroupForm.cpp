@@ -1,7 +1,10 @@
 #include "features/switching/SnoopingStaticGroupForm.h"
 
+#include "features/common/FieldChecks.h"
+
 #include "catalogue/CatalogueIndex.h"
 #include "gui/PortFunctions.h"
+#include "gui/VlanList.h"
 #include "snmp/Exception.h"
 
 #include "ui/Button.h"
@@ -131,6 +134,8 @@ bool TSnoopingStaticGroupForm::CheckNewRow()
         c_.VlanIDEdit->SetFocus();
         return false;
     }
+    if (!CheckNumberField(c_.VlanIDEdit, "VLAN ID", 1, MaxVlanId, this))
+        return false;
     const std::string address = c_.RepalceIPEdit->Text();
     if (address.empty()) {
         Say(kind_.AddressEmptyText);

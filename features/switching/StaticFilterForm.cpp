@@ -11,6 +11,24 @@
 #include "ui/ListView.h"
 #include "ui/PageControl.h"
 
+namespace {
+
+// No control supplies the receive port of the row index: a new entry (no row selected) goes to
+// receive port 0, any receiving port. Written explicitly, as an empty key is refused.
+class StaticFilterRequest : public MvSNMPRequest2Edits {
+public:
+    using MvSNMPRequest2Edits::MvSNMPRequest2Edits;
+    void CollectValues() override
+    {
+        MvSNMPRequest2Edits::CollectValues();
+        std::string& port = Request.VarList.Item(TStaticFilterForm::ReceivePortItem).value;
+        if (port.empty())
+            port = "0";
+    }
+};
+
+} // namespace
+
 TStaticFilterForm::TStaticFilterForm(QWidget* owner, const char* macRowOid, const char* macRowCaption,
                                      const char* portsTab)
     : ui::Form(owner),
@@ -35,7 +53,7 @@ void TStaticFilterForm::FormCreate(QObject*)
 {
     Ports = AddPicker(portsTab_, c_.PageControl1);
     Guarded([&] {
-        Request = std::make_unique<MvSNMPRequest2Edits>(this);
+        Request = std::make_unique<StaticFilterRequest>(this);
         const VarDescriptor* table =
             FindTable("Oid_qbridge", "1.3.6.1.2.1.17.7.1.2.1.1.1", "Index", 5, {2, macRowOid_, macRowCaption_});
         if (table == nullptr)

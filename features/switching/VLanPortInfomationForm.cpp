@@ -1,6 +1,9 @@
 #include "features/switching/VLanPortInfomationForm.h"
 
+#include "features/common/FieldChecks.h"
+
 #include "catalogue/CatalogueIndex.h"
+#include "gui/VlanList.h"
 #include "snmp/Exception.h"
 
 TVLanPortInfomationForm* VLanPortInfomationForm = nullptr;
@@ -65,6 +68,9 @@ void TVLanPortInfomationForm::SetBtnClick(QObject*)
     // Without a row the port would be empty, that is port 0.
     const ui::ListItem* row = LV_dot1qPortVlanEntry->Selected();
     if (!Request || row == nullptr)
+        return;
+    // An emptied port VLAN ID would go out as 0, which is no VLAN.
+    if (!CheckNumberField(PortVLanID, "Port VLAN ID", 1, MaxVlanId, this))
         return;
     const std::string port = row->Caption();
     Guarded([&] {

@@ -1,5 +1,7 @@
 #include "features/switching/VlanStaticForm.h"
 
+#include "features/common/FieldChecks.h"
+
 #include "features/common/SynchronousScope.h"
 
 #include "catalogue/CatalogueIndex.h"
@@ -184,6 +186,8 @@ void TVlanStaticForm::AddBtnClick(QObject*)
         Say("Please input VLAN ID.");
         return;
     }
+    if (!CheckNumberField(ED_VLANID, "VLAN ID", 2, 4094, this))
+        return;
     Guarded([&] {
         Status->SetItemIndex(CreateAndGoIndex);
         DataComplete = 0;

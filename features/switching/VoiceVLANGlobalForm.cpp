@@ -1,5 +1,7 @@
 #include "features/switching/VoiceVLANGlobalForm.h"
 
+#include "features/common/FieldChecks.h"
+
 #include "catalogue/CatalogueIndex.h"
 #include "gui/PortFunctions.h"
 #include "snmp/DeviceState.h"
@@ -128,13 +130,22 @@ void TVoiceVLANGlobalForm::WriteGlobal(bool vlanId, bool state)
     Write(*GlobalRequest);
 }
 
-void TVoiceVLANGlobalForm::WriteVoiceVlanSettings()
+bool TVoiceVLANGlobalForm::CheckSettings()
+{
+    return CheckNumberField(PriorityEdit, "Priority", 0, 7, this) &&
+           CheckNumberField(agTimeEdit, "Aging Time", 1, 65535, this);
+}
+
+bool TVoiceVLANGlobalForm::WriteVoiceVlanSettings()
 {
     // What the switch holds now decides the order of the writes.
     Read(*GlobalRequest);
     const int current = GlobalComboBox->ItemIndex();
     const int chosen = tempGlobalComboBox->ItemIndex();
     if (current == DisabledIndex) {
+        // "0" deliberately writes no ID; an emptied or foreign ID writes nothing at all.
+        if (!CheckNumberField(tepVIDEdit, "Voice VLAN ID", 0, 4094, this) || !CheckSettings())
+            return false;
         VIDEdit->SetText(tepVIDEdit->Text());
         // An ID of 0 names no VLAN: the SET would carry nothing, so none is sent.
         if (VIDEdit->Text() != "0")
@@ -146,14 +157,17 @@ void TVoiceVLANGlobalForm::WriteVoiceVlanSettings()
     } else if (current == EnabledIndex && chosen == EnabledIndex) {
         if (tepVIDEdit->Text() != VIDEdit->Text()) {
             Say("Voice VLAN ID cannot be changed as it is enabled.");
-            return;
+            return true;
         }
+        if (!CheckSettings())
+            return false;
         Write(*SettingsRequest);
     } else if (current == EnabledIndex && chosen == DisabledIndex) {
         GlobalComboBox->SetItemIndex(DisabledIndex);
         WriteGlobal(false, true);
         Read(*GlobalRequest);
     }
+    return true;
 }
 
 void TVoiceVLANGlobalForm::btnSetClick(QObject*)
@@ -161,8 +175,9 @@ void TVoiceVLANGlobalForm::btnSetClick(QObject*)
     if (!GlobalRequest)
         return;
     Guarded([&] {
-        WriteVoiceVlanSettings();
-        ReadVoiceVlanSettings();
+        // A refused value stays as typed for the correction: no read over it.
+        if (WriteVoiceVlanSettings())
+            ReadVoiceVlanSettings();
     });
 }
 

@@ -42,7 +42,10 @@ public:
 
 private:
     void ReadVoiceVlanSettings();
-    void WriteVoiceVlanSettings();
+    // The typed priority and aging time, each a value the switch takes; false after the message.
+    bool CheckSettings();
+    // False when a typed value was refused (its message shown): nothing was written.
+    bool WriteVoiceVlanSettings();
     // One SET of the global request with the items given.
     void WriteGlobal(bool vlanId, bool state);
 };

@@ -6,6 +6,7 @@
 #include <array>
 #include <cctype>
 #include <exception>
+#include <optional>
 
 TCurrentTimeForm* CurrentTimeForm = nullptr;
 
@@ -22,6 +23,42 @@ constexpr std::array<CapacityBit, 4> CapacityBits{{
     {0x20, "SummerTime"},
     {0x10, "realTimeClock"},
 }};
+
+// The refusal of a clock text, named by the caption beside its edit.
+const char* const ClockRefusal =
+    "Current Clock: Please input a valid date and time, e.g.: 2007-5-26,15:30:15.0.";
+
+// Reads a decimal number from text at pos up to the next separator; nullopt when there are no
+// digits or too many for a field.
+std::optional<int> ReadField(const std::string& text, std::size_t& pos)
+{
+    const std::size_t start = pos;
+    int value = 0;
+    while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos])) != 0) {
+        if (pos - start >= 5)
+            return std::nullopt;
+        value = value * 10 + (text[pos] - '0');
+        ++pos;
+    }
+    if (pos == start)
+        return std::nullopt;
+    return value;
+}
+
+bool Expect(const std::string& text, std::size_t& pos, char separator)
+{
+    if (pos >= text.size() || text[pos] != separator)
+        return false;
+    ++pos;
+    return true;
+}
+
+int DaysInMonth(int year, int month)
+{
+    static constexpr int Days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : Days[month - 1];
+}
 
 } // namespace
 
@@ -76,6 +113,13 @@ void TCurrentTimeForm::SetButtonClick(QObject*)
         currentclockEdit->SetFocus();
         return;
     }
+    // The request would send a clock it cannot read as fields of zero, and one out of range
+    // cut to its octets.
+    if (!IsClockText(currentclockEdit->Text())) {
+        Say(ClockRefusal);
+        currentclockEdit->SetFocus();
+        return;
+    }
     // The clock alone goes out: the other items are read-only.
     Guarded([&] { Write(*Request); });
 }
@@ -118,4 +162,39 @@ std::string TCurrentTimeForm::CapacityNames(const std::string& text)
             first = false;
         }
     return names;
+}
+
+bool TCurrentTimeForm::IsClockText(const std::string& text)
+{
+    std::size_t pos = 0;
+    struct Field {
+        char before; // the separator in front of the field; none for the year
+        int low;
+        int high;
+    };
+    // Year, month, day, hour, minutes, seconds (60 for a leap second) and tenths.
+    constexpr Field Fields[] = {{0, 0, 65535}, {'-', 1, 12}, {'-', 1, 31}, {',', 0, 23},
+                                {':', 0, 59},  {':', 0, 60}, {'.', 0, 9}};
+    int values[7] = {};
+    for (std::size_t k = 0; k < std::size(Fields); ++k) {
+        if (Fields[k].before != 0 && !Expect(text, pos, Fields[k].before))
+            return false;
+        const std::optional<int> value = ReadField(text, pos);
+        if (!value || *value < Fields[k].low || *value > Fields[k].high)
+            return false;
+        values[k] = *value;
+    }
+    if (values[2] > DaysInMonth(values[0], values[1]))
+        return false;
+    if (pos == text.size())
+        return true;
+    // The offset from UTC: at most 13 hours and 59 minutes either way.
+    if (!Expect(text, pos, ',') || pos >= text.size() || (text[pos] != '+' && text[pos] != '-'))
+        return false;
+    ++pos;
+    const std::optional<int> hours = ReadField(text, pos);
+    if (!hours || *hours > 13 || !Expect(text, pos, ':'))
+        return false;
+    const std::optional<int> minutes = ReadField(text, pos);
+    return minutes && *minutes <= 59 && pos == text.size();
 }

@@ -37,6 +37,10 @@ public:
     // A blank, then the names of the capacity bits set in the leading hexadecimal digits of
     // text, joined with ","; empty for an empty text.
     static std::string CapacityNames(const std::string& text);
+    // Whether text is a clock the switch can be set to: "y-m-d,h:m:s.d" with an optional
+    // ",+h:m" or ",-h:m" from UTC, every field a decimal number within its range and the day one
+    // that its month has.
+    static bool IsClockText(const std::string& text);
 };
 
 // The window while its menu handler shows it.

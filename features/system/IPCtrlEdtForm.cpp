@@ -2,6 +2,8 @@
 
 #include "features/system/IpCtrlForm.h"
 
+#include "features/common/FieldChecks.h"
+
 #include "snmp/ControlValidators.h"
 
 #include "ui/Button.h"
@@ -23,6 +25,9 @@ bool ListHas(const ui::ListView* list, int column, const std::string& text)
             return true;
     return false;
 }
+
+// Whether SendChecked puts the box's column into the write.
+bool Sent(const ui::CheckBox* box) { return box->Checked() && box->isEnabled(); }
 
 } // namespace
 
@@ -67,11 +72,23 @@ void TIPCtrlEdtForm::FormActivate(QObject*)
     }
 }
 
+bool TIPCtrlEdtForm::SentAddressesValid()
+{
+    // A ticked address or mask that is no address would only be refused by the request, with a
+    // message that names neither.
+    if (Sent(CheckBox2) && !CheckIPv4Field(edtIPAddr, "IP Address", this))
+        return false;
+    return !Sent(CheckBox3) || CheckIPv4Field(edtMask, "Subnet Mask", this);
+}
+
 bool TIPCtrlEdtForm::ValidateAdd()
 {
-    // The address is checked without a message; the mask is not examined here.
-    if ((!edtIPAddr->Text().empty() || !edtMask->Text().empty()) && !CheckDottedIPv4Text(edtIPAddr))
-        return false;
+    // Without an address and a mask the interface is made without either; otherwise the address
+    // must be one. Whether the mask is a subnet mask is left to the switch.
+    if (!edtIPAddr->Text().empty() || !edtMask->Text().empty()) {
+        if (!CheckIPv4Field(edtIPAddr, "IP Address", this) || !CheckDottedIPv4Text(edtIPAddr))
+            return false;
+    }
     const ui::ListView* rows = list_.ListView1;
     const std::string name = edtInterface->Text();
     if (name.empty()) {
@@ -91,21 +108,27 @@ bool TIPCtrlEdtForm::ValidateAdd()
         ui::ShowMessage(this, "The VLAN already has a IP Interface.");
         return false;
     }
-    return true;
+    return WithoutAddress() || SentAddressesValid();
 }
 
 bool TIPCtrlEdtForm::ValidateEdit()
 {
-    if (edtIPAddr->Text().empty() && edtMask->Text().empty())
-        return true;
-    if (!ValidateIPv4Text(edtIPAddr))
-        return false;
-    if (!IsValidSubnetMaskText(edtMask)) {
-        ui::ShowMessage(this, "Please input valid Subnet Mask.");
-        return false;
+    if (!WithoutAddress()) {
+        if (!ValidateIPv4Text(edtIPAddr)) {
+            FocusIfEnabled(edtIPAddr);
+            return false;
+        }
+        if (!IsValidSubnetMaskText(edtMask)) {
+            ui::ShowMessage(this, "Please input valid Subnet Mask.");
+            FocusIfEnabled(edtMask);
+            return false;
+        }
     }
-    return true;
+    // Emptied but ticked: the interface keeps its address only when the boxes are cleared.
+    return SentAddressesValid();
 }
+
+bool TIPCtrlEdtForm::WithoutAddress() const { return edtIPAddr->Text().empty() && edtMask->Text().empty(); }
 
 void TIPCtrlEdtForm::SendChecked(bool withoutAddress)
 {
@@ -129,7 +152,7 @@ void TIPCtrlEdtForm::btnSetClick(QObject*)
             return;
         CheckBox13->SetChecked(true);
         cbxState->SetItemIndex(TIpCtrlForm::CreateAndGoIndex);
-        SendChecked(edtIPAddr->Text().empty() && edtMask->Text().empty());
+        SendChecked(WithoutAddress());
     } else if (Mode == TIpCtrlForm::EditMode) {
         if (!ValidateEdit())
             return;

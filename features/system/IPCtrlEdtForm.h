@@ -20,11 +20,16 @@ public:
     void btnSetClick(QObject* sender);
     void btnCloseClick(QObject* sender);
 
-    // The checks of each mode, in order; a failure has shown its message, where it has one.
+    // The checks of each mode, in order; a failure has shown its message.
     bool ValidateAdd();
     bool ValidateEdit();
 
 private:
+    // Both the address and the mask are empty.
+    bool WithoutAddress() const;
+    // The address and the mask whose boxes put them into the write hold addresses; otherwise a
+    // message that names the field, and the focus on its edit.
+    bool SentAddressesValid();
     // The write of the ticked columns, and of the State whose box is always ticked.
     void SendChecked(bool withoutAddress);
 

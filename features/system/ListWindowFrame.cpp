@@ -53,7 +53,11 @@ bool ListWindowFrame::Refresh()
         return false;
     bool read = false;
     const bool ok = Guarded([&] {
-        if (!Request || Running(Request.get()))
+        if (!Request)
+            return;
+        // A read that an Add stopped and that has not ended yet goes on to the end of the table.
+        Request->Request.Active = 1;
+        if (Running(Request.get()))
             return;
         read = true;
         Read(*Request);

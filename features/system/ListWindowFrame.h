@@ -115,8 +115,9 @@ protected:
                        const std::string& noTable, const std::function<void(MvSNMPRequest2Edits&)>& bind,
                        bool endGet = true);
 
-    // Refresh: nothing without a request, while a read runs or, with DataComplete, before the
-    // window is idle; otherwise a read. True when a read was started or raised.
+    // Refresh: nothing without a request or, with DataComplete, before the window is idle;
+    // otherwise the request is made active again and, unless a read runs (which then goes on,
+    // also after a Stop), read. True when a read was started or raised.
     bool Refresh();
 
     // The dialog given its mode and caption and shown modally; an edit loads the selected row

@@ -1,6 +1,7 @@
 #include "features/system/LogSaveControlForm.h"
 
 #include "catalogue/CatalogueIndex.h"
+#include "features/common/FieldChecks.h"
 #include "snmp/Exception.h"
 
 #include "ui/Button.h"
@@ -68,13 +69,17 @@ void TLogSaveControlForm::btnSetClick(QObject*)
 {
     if (!Request || Running(Request.get()))
         return;
+    const bool atInterval = cbxLogSaveMethod->ItemIndex() == TimeIntervalIndex;
     if (cbxLogSaveMethod->ItemIndex() < 0) {
         Say("You should choose Log Save Method.");
         cbxLogSaveMethod->setFocus();
+    } else if (atInterval && !CheckNumberField(EdLogSavetimeInterval, "Log SaveTime Interval", 1, 65535, this)) {
+        // Nothing goes out, and no read overwrites what the user typed.
+        return;
     } else {
         Guarded([&] {
             SkippedColumns skipped(Request->Request.VarList);
-            if (cbxLogSaveMethod->ItemIndex() != TimeIntervalIndex)
+            if (!atInterval)
                 skipped.Skip(IntervalItem);
             // Synchronous: a refusal has shown its message box when Write returns.
             Write(*Request);

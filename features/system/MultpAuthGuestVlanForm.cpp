@@ -1,6 +1,7 @@
 #include "features/system/MultpAuthGuestVlanForm.h"
 
 #include "catalogue/CatalogueIndex.h"
+#include "features/common/FieldChecks.h"
 #include "gui/PortFunctions.h"
 #include "snmp/Exception.h"
 
@@ -96,6 +97,8 @@ void TMultpAuthGuestVlanForm::ADDButtonClick(QObject*)
             VIDEdit->SetFocus();
         return;
     }
+    if (!CheckNumberField(VIDEdit, "Guest VLAN ID", 1, 4094, this))
+        return;
     Guarded([&] {
         // The row is created alone; its ports go to the row only once the switch made it, so
         // an Add of a VLAN ID already listed never overwrites that row's ports.

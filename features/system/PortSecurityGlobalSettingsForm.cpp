@@ -90,6 +90,8 @@ void TPortSecurityGlobalSettingsForm::btnSetClick(QObject*)
             EdSystemMaxLearnAddress->setFocus();
         return;
     }
+    if (!CheckLimitField(CBoxNolimit, EdSystemMaxLearnAddress, "System Max Learn Address", 1, this))
+        return;
     // Synchronous: a refusal has shown its message box when Write returns.
     Guarded([&] { Write(*Request, true); });
     btnRefreshClick(btnRefresh);

@@ -1,5 +1,7 @@
 #include "features/system/PortSecurityNoLimit.h"
 
+#include "features/common/FieldChecks.h"
+
 #include "ui/CheckBox.h"
 #include "ui/Color.h"
 #include "ui/Control.h"
@@ -16,4 +18,11 @@ void FollowNoLimitBox(const ui::CheckBox* box, ui::Edit* edit)
         ui::SetColor(edit, ui::clWindow);
         edit->SetText("");
     }
+}
+
+bool CheckLimitField(const ui::CheckBox* box, ui::Edit* edit, const std::string& field, long long min,
+                     QWidget* owner)
+{
+    constexpr long long MostAddresses = 3328;
+    return box->Checked() || CheckNumberField(edit, field, min, MostAddresses, owner);
 }

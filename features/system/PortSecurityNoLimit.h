@@ -6,6 +6,8 @@
 
 #include <string>
 
+class QWidget;
+
 namespace ui {
 class CheckBox;
 class Edit;
@@ -15,3 +17,8 @@ class Edit;
 inline constexpr const char* NoLimitText = "-1";
 
 void FollowNoLimitBox(const ui::CheckBox* box, ui::Edit* edit);
+
+// True when the box is ticked (no limit) or the edit holds a limit from min to 3328; otherwise
+// the message that names field, the focus on the edit, and false.
+bool CheckLimitField(const ui::CheckBox* box, ui::Edit* edit, const std::string& field, long long min,
+                     QWidget* owner);

@@ -1,11 +1,11 @@
 #include "features/system/PortSecurityVLANOnPortForm.h"
 
+#include "features/common/FieldChecks.h"
 #include "features/common/SynchronousScope.h"
 #include "features/system/PortSecurityNoLimit.h"
 
 #include "catalogue/CatalogueIndex.h"
 #include "gui/PortFunctions.h"
-#include "snmp/Convert.h"
 #include "snmp/DeviceState.h"
 #include "snmp/Exception.h"
 
@@ -116,6 +116,12 @@ bool TPortSecurityVLANOnPortForm::Refuse(const char* message, QWidget* edit)
     return false;
 }
 
+bool TPortSecurityVLANOnPortForm::CheckTypedValues()
+{
+    return CheckNumberField(VIDEdit, "VLAN ID", 1, 4094, this) &&
+           CheckLimitField(CBoxNolimit, MaxLearnAddressEdit, "Max. Learn Address", 0, this);
+}
+
 void TPortSecurityVLANOnPortForm::WriteRow()
 {
     Guarded([&] {
@@ -141,8 +147,7 @@ void TPortSecurityVLANOnPortForm::AddButtonClick(QObject*)
         return;
     }
     // A port below 1 would go out as a sub-identifier far beyond the switch's ports.
-    std::int32_t port = 0;
-    if (!TryStrToInt(PortEdit->Text(), port) || port < 1 || port > PortCountOfModel(ModelNameCopy)) {
+    if (!ParseNumberText(PortEdit->Text(), 1, PortCountOfModel(ModelNameCopy))) {
         Refuse("Please input a valid Port number.", PortEdit);
         return;
     }
@@ -150,6 +155,8 @@ void TPortSecurityVLANOnPortForm::AddButtonClick(QObject*)
         Refuse("Please input a VLAN ID.", VIDEdit);
         return;
     }
+    if (!CheckTypedValues())
+        return;
     WriteRow();
 }
 
@@ -169,6 +176,8 @@ void TPortSecurityVLANOnPortForm::SetButtonClick(QObject*)
         Refuse("Please input a VLAN ID.", VIDEdit);
         return;
     }
+    if (!CheckTypedValues())
+        return;
     WriteRow();
 }
 

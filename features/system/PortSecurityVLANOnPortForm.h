@@ -40,6 +40,9 @@ public:
 private:
     // The message, and the focus to the edit where the user can type; false.
     bool Refuse(const char* message, QWidget* edit);
+    // The VLAN ID and the limit as the switch takes them; otherwise the message that names the
+    // field, the focus on its edit, and false.
+    bool CheckTypedValues();
     // The row's limit written, waiting for the answer, then the table read again.
     void WriteRow();
 };

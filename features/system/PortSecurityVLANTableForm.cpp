@@ -126,8 +126,12 @@ void TPortSecurityVLANTableForm::SetButtonClick(QObject*)
     }
     if (MaxLearnAddressEdit->Text().empty()) {
         Say("Please input a Max. Learn Address number.");
+        if (MaxLearnAddressEdit->isEnabled())
+            MaxLearnAddressEdit->SetFocus();
         return;
     }
+    if (!CheckLimitField(CBoxNolimit, MaxLearnAddressEdit, "Max Learn Address", 0, this))
+        return;
     Guarded([&] {
         {
             // Asynchronous again however the write ends, so the next read reports its end.

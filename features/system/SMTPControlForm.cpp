@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueIndex.h"
 #include "features/acl/TextChecks.h"
+#include "features/common/FieldChecks.h"
 #include "gui/ProgressForm2.h"
 #include "snmp/ControlValidators.h"
 #include "snmp/Exception.h"
@@ -127,6 +128,11 @@ void TSMTPControlForm::Btn_SetClick(QObject*)
         Ed_SourceAddress->SetFocus();
         return;
     }
+    // A ticked port goes out as typed or not at all: emptied it is no port, not 0.
+    if (CheckBox3->Checked() && !CheckNumberField(Ed_SourcePort, "Server Port", 0, 65535, this))
+        return;
+    if (CheckBox10->Checked() && !CheckNumberField(EditIPv6Port, "IPv6 Port", 0, 65535, this))
+        return;
 
     bool refresh = true;
     {

@@ -1,6 +1,7 @@
 #include "features/system/SSLManagementForm.h"
 
 #include "catalogue/CatalogueIndex.h"
+#include "features/common/FieldChecks.h"
 #include "snmp/Exception.h"
 
 #include "ui/Button.h"
@@ -119,6 +120,8 @@ void TSSLManagementForm::btnSetClick(QObject*)
         btnSet->setFocus();
         return;
     }
+    if (!CheckNumberField(edtCacheTimeOut, "Cache Timeout", 60, 86400, this))
+        return;
     EncodeCipherSuites();
     // The result comes back through the request's own report: a failure in a message box, a
     // success in the status line. Scalars are not read again after it.

@@ -1,6 +1,7 @@
 #include "features/system/SafeguardCtrlForm.h"
 
 #include "catalogue/CatalogueIndex.h"
+#include "features/common/FieldChecks.h"
 #include "snmp/Convert.h"
 #include "snmp/Exception.h"
 
@@ -18,15 +19,8 @@ TSafeguardCtrlForm* SafeguardCtrlForm = nullptr;
 namespace {
 
 const char* const SafeguardScalars = "1.3.6.1.4.1.171.12.19.2.1";
-constexpr std::int32_t LowestThreshold = 20;
-constexpr std::int32_t HighestThreshold = 100;
-
-// The threshold a text gives; -1 when it is no number.
-std::int32_t ThresholdOf(const std::string& text)
-{
-    std::int32_t value = 0;
-    return TryStrToInt(text, value) ? value : -1;
-}
+constexpr long long LowestThreshold = 20;
+constexpr long long HighestThreshold = 100;
 
 } // namespace
 
@@ -102,19 +96,18 @@ void TSafeguardCtrlForm::btnClearCheckClick(QObject*)
 
 bool TSafeguardCtrlForm::ValidateThresholds()
 {
-    const auto inRange = [](const ui::Edit* edit) {
-        const std::int32_t value = ThresholdOf(edit->Text());
-        return value >= LowestThreshold && value <= HighestThreshold;
+    // Plain decimal digits only: the request would read a blank, a sign or a hexadecimal text
+    // otherwise than the user meant.
+    const auto refused = [this](ui::CheckBox* box, ui::Edit* edit, const char* message) {
+        if (!box->Checked() || ParseNumberText(edit->Text(), LowestThreshold, HighestThreshold))
+            return false;
+        Say(message);
+        if (edit->isEnabled())
+            edit->SetFocus();
+        return true;
     };
-    if (ckRising->Checked() && !inRange(edtRising)) {
-        Say("Rising Threshold should between 20-100");
-        return false;
-    }
-    if (ckFalling->Checked() && !inRange(edtFalling)) {
-        Say("Falling Threshold should between 20-100");
-        return false;
-    }
-    return true;
+    return !refused(ckRising, edtRising, "Rising Threshold should between 20-100") &&
+           !refused(ckFalling, edtFalling, "Falling Threshold should between 20-100");
 }
 
 void TSafeguardCtrlForm::btnSetClick(QObject*)

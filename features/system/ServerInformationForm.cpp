@@ -1,6 +1,7 @@
 #include "features/system/ServerInformationForm.h"
 
 #include "features/acl/TextChecks.h"
+#include "features/common/FieldChecks.h"
 
 #include "catalogue/CatalogueIndex.h"
 #include "gui/PortFunctions.h"
@@ -112,6 +113,16 @@ void TServerInformationForm::ListView1Click(QObject*)
     AddButton->setEnabled(false);
 }
 
+bool TServerInformationForm::CheckTypedValues()
+{
+    // Each is left to the switch when empty; typed, it goes out as typed or not at all.
+    const auto check = [this](ui::Edit* edit, const char* field, long long low, long long high) {
+        return edit->Text().empty() || CheckNumberField(edit, field, low, high, this);
+    };
+    return check(PortEdit, "Authentication Port", 1, 65535) && check(TimeoutEdit, "Timeout", 1, 255) &&
+           check(RetryCEdit, "Retry Count", 1, 255);
+}
+
 void TServerInformationForm::SkipEmptyValues(SkippedColumns& skipped, const TServerInformationForm& form)
 {
     skipped.SkipIfEmpty(PortItem, form.PortEdit);
@@ -154,6 +165,8 @@ void TServerInformationForm::AddButtonClick(QObject*)
             return;
         }
     }
+    if (!CheckTypedValues())
+        return;
     // createAndGo with the values given; the switch fills in the others.
     Guarded([&] {
         {
@@ -180,6 +193,8 @@ void TServerInformationForm::EditButtonClick(QObject*)
         Say("Protocol must be set.");
         return;
     }
+    if (!CheckTypedValues())
+        return;
     // The values given, without Row Status: an emptied edit leaves the switch's value.
     const bool done = Guarded([&] {
         {

@@ -43,6 +43,9 @@ public:
 private:
     // Edit and Delete off; the keys and Add on for a new server.
     void NoSelectionState();
+    // The port, time-out and retry count that hold a text are numbers the switch takes;
+    // otherwise the message that names the field, the focus on its edit, and false.
+    bool CheckTypedValues();
     // Leaves the empty optional columns out of the write.
     static void SkipEmptyValues(SkippedColumns& skipped, const TServerInformationForm& form);
 };

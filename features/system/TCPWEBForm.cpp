@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueIndex.h"
 #include "features/common/EditorEnabling.h"
+#include "features/common/FieldChecks.h"
 #include "snmp/DeviceState.h"
 
 #include "ui/Button.h"
@@ -79,6 +80,11 @@ void TTCPWEBForm::SetChecked()
 void TTCPWEBForm::SetButtonClick(QObject*)
 {
     if (!Request || Running(Request.get()))
+        return;
+    // A ticked port is a TCP port or nothing goes out: emptied it is no port, not 0.
+    if (CheckBox2->Checked() && !CheckNumberField(TCPPortEdit, "Telnet Port", 1, 65535, this))
+        return;
+    if (CheckBox4->Checked() && !CheckNumberField(WebPortEdit, "Web Port", 1, 65535, this))
         return;
     SetChecked();
     Guarded([&] { Read(*Request); });

@@ -139,6 +139,26 @@ TEST_F(DNSCtrlWindow, AddAndDeleteDuringAReadListTheRowsOnce)
     });
 }
 
+// Add while the first read runs stops it; when the dialog closes without an entry before that
+// read's next answer, Refresh makes the request active again and the read goes on to the end of
+// the table.
+TEST_F(DNSCtrlWindow, RefreshAfterAnAddThatStoppedTheReadListsTheWholeTable)
+{
+    sim->Control("delay 1000");
+    InWindow<Window>([&](Window& w) {
+        ASSERT_TRUE(WaitFor([&] { return w.ListView1->Count() >= 1; }));
+        InDialog<Dialog>(w.btnAdd, [&](Dialog& d) { Click(d.btnClose); });
+        ASSERT_TRUE(w.Request->ReadOutstanding()) << "the read ended before the dialog closed";
+        Click(w.btnGet);
+        ASSERT_TRUE(WaitFor([&] { return Quiet(w.Request.get()); }));
+        EXPECT_EQ(Captions(w.ListView1), (std::vector<std::string>{"ns.lab", "host.lab"}));
+        EXPECT_NE(StatusLine(&w).find("Get: Ok!"), std::string::npos) << StatusLine(&w);
+        EXPECT_EQ(w.StaticText1->Caption(), "2");
+    });
+    EXPECT_TRUE(Sets().empty());
+    EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
+}
+
 // A switch whose model is not identified: the window opens empty, binds and reads nothing, and
 // Add and Delete do nothing.
 TEST_F(DNSCtrlWindow, UnidentifiedModelHasNoTable)

@@ -110,6 +110,8 @@ TEST_F(EgressPortGroupWindow, AddChecksItsInputs)
         {"no name", "5", "", {3}, "Please input Port Group ID and Group Name."},
         {"no port", "5", "lab", {}, "Please select ports."},
         {"only a port the model lacks", "5", "lab", {27}, "Please select ports."},
+        // The ID is the group's instance: a typo would create another group, or none.
+        {"ID out of range", "65", "lab", {3}, "Port Group ID: Please input a number between 1 and 64."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -126,7 +126,7 @@ TEST_F(IPv4RuleWindow, AddChecksTheInputsInOrder)
              w.cbxSourceIP->SetChecked(true);
              w.SourceIPEdit->SetText("10.1.1");
          },
-         "", w.SourceIPEdit},
+         "Source IP Address: Please input a valid IP address.", w.SourceIPEdit},
         {"a checked field left empty",
          [&] {
              valid();

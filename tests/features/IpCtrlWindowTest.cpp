@@ -100,8 +100,8 @@ struct AddCheck {
     std::vector<std::string> boxes;
 };
 
-// The add checks in their order; none moves the focus, nothing is sent. An address that is no
-// address is refused without a message of the window.
+// The add checks in their order; nothing is sent. An address that is no address, or a mask
+// without an address, is refused with a message that names the address.
 TEST_F(IpCtrlWindow, AddChecks)
 {
     const AddCheck cases[] = {
@@ -109,8 +109,8 @@ TEST_F(IpCtrlWindow, AddChecks)
         {"ip2", "", "", "v9", {"Please input different Interface Name."}},
         {"IP2", "", "", "", {"Please input a VLAN name."}},
         {"IP2", "", "", "v2", {"The VLAN already has a IP Interface."}},
-        {"IP2", "10.1.1", "255.255.255.0", "v9", {}},
-        {"IP2", "", "255.255.255.0", "v9", {}},
+        {"IP2", "10.1.1", "255.255.255.0", "v9", {"IP Address: Please input a valid IP address."}},
+        {"IP2", "", "255.255.255.0", "v9", {"IP Address: Please input a valid IP address."}},
     };
     InWindow<Window>([&](Window& w) {
         ASSERT_TRUE(WaitFor([&] { return Idle(w); }));

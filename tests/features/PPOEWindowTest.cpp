@@ -141,10 +141,10 @@ TEST_F(PPOEWindow, TheStringsBoxFollowsTheCircuitIDAndClosingClearsTheBoxes)
 {
     InWindow<Window>([&](Window& w) {
         WaitUntilIdle(w);
-        // A click anywhere in the list allows Edit, in the empty space too.
+        // A click on a row allows Edit; one in the empty space chooses no port.
         EXPECT_FALSE(w.btnEdit->isEnabled());
         ClickRow(w.ListView1, -1);
-        EXPECT_TRUE(w.btnEdit->isEnabled());
+        EXPECT_FALSE(w.btnEdit->isEnabled());
         EXPECT_TRUE(InDialog(w, 0, [&](Dialog& d) {
             // switch-ip: no string to write.
             EXPECT_FALSE(d.EditUDF->isEnabled());

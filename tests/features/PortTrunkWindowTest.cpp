@@ -17,6 +17,17 @@ class PortTrunkWindow : public PortWindowTest {
 protected:
     // The first column of every row.
     static std::vector<std::string> Indexes(const TPortTrunkForm& w) { return Captions(w.LV_PortTrunk); }
+    // The cells of the column with that caption, top to bottom.
+    static std::vector<std::string> Column(const TPortTrunkForm& w, const std::string& caption)
+    {
+        const ui::ListView* list = w.LV_PortTrunk;
+        std::vector<std::string> cells;
+        for (int column = 0; column < list->ColumnCount(); ++column)
+            if (list->ColumnCaption(column) == caption)
+                for (int row = 0; row < list->Count(); ++row)
+                    cells.push_back(list->Item(row)->Cell(column));
+        return cells;
+    }
 };
 
 TEST_F(PortTrunkWindow, AddChecksTheNewTrunkInOrder)
@@ -112,6 +123,10 @@ TEST_F(PortTrunkWindow, SetWritesTheChosenStateAndDeleteTheStateAlone)
         EXPECT_EQ(Sets(), (std::vector<std::vector<std::string>>{
                               {Trunk + ".3.2=9", Trunk + ".4.2=00C0000000000000", Trunk + ".6.2=3"}}));
         EXPECT_EQ(w.Request->Request.VarList.Item(TPortTrunkForm::TrunkStateItem).access, readwrite);
+        // The read after the write lists each trunk's own state.
+        EXPECT_EQ(Column(w, "Trunk State"), (std::vector<std::string>{"disable", "createAndWait"}));
+        ClickRow(w.LV_PortTrunk, 0);
+        EXPECT_EQ(w.ComboBox1->Text(), "disable");
 
         // Delete: the state destroy alone, without a question.
         ClickRow(w.LV_PortTrunk, 1);

@@ -118,10 +118,12 @@ TEST_F(TCPWEBWindow, SetCheckedWritesTheTickedValuesAlone)
 TEST_F(TCPWEBWindow, ARefusedWriteIsShownAndTheValuesAreReadAgain)
 {
     InWindow<Window>([&](Window& w) {
+        // This switch takes Telnet on the well-known ports alone.
+        ASSERT_EQ(sim->Control("data " + Servers + ".14.2.0 i 23 rw range=1..1023"), "ok");
         Click(w.CheckBox2);
-        w.TCPPortEdit->SetText("70000");
+        w.TCPPortEdit->SetText("2323");
         Click(w.SetButton);
-        EXPECT_EQ(Sets(), (Pdus{{Servers + ".14.2.0=70000"}}));
+        EXPECT_EQ(Sets(), (Pdus{{Servers + ".14.2.0=2323"}}));
         EXPECT_EQ(MessageBoxes().size(), 1U);
         EXPECT_EQ(w.TCPPortEdit->Text(), "23");
         // The flags are back: every ticked value goes out next time.

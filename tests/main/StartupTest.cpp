@@ -117,6 +117,25 @@ TEST_F(Startup, TheMenuItemNamedInTheEnvironmentIsChosen)
     }
 }
 
+// The end of one run is not carried into the next: run again in the same process, the program
+// shows its main window again (and a run that ends before its loop does not end the next one).
+TEST_F(Startup, EachRunInTheSameProcessStartsAfresh)
+{
+    SimSwitch sim;
+    const std::vector<std::string> parameters = {
+        "/I" + sim.Address(), "/v3", "/t" + std::to_string(sim.Port()), "/m3",
+        "/n" + std::string(SimCredentials::NoAuthUser), "/l1"};
+    EXPECT_EQ(Run(parameters), 0);
+    EXPECT_TRUE(shown_);
+    EXPECT_EQ(Run(parameters), 0);
+    EXPECT_TRUE(shown_) << "the second run ended at once";
+    EXPECT_EQ(Run({}), 0);
+    EXPECT_FALSE(shown_);
+    EXPECT_EQ(Run(parameters), 0);
+    EXPECT_TRUE(shown_) << "the run after one that ended before its loop";
+    EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{"No parameter input"});
+}
+
 TEST_F(Startup, WithoutParametersItSaysSoAndEnds)
 {
     EXPECT_EQ(Run({}), 0);
