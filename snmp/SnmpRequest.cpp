@@ -3,6 +3,7 @@
 #include "snmp/Exception.h"
 #include "snmp/GlobalSession.h"
 #include "snmp/IndexCodec.h"
+#include "snmp/RequestActivity.h"
 #include "snmp/TextCodec.h"
 #include "snmp/ValueCodec.h"
 #include "snmplib/Pdu.h"
@@ -351,7 +352,7 @@ bool MvSNMPRequest::SyncGet(bool& ok, bool first)
 {
     ok = true;
     if (first)
-        ++readsBegun_;
+        RequestActivity::ReadBegun();
     if (!Active) {
         ok = false;
         return false;

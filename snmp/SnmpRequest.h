@@ -90,12 +90,6 @@ public:
     // never decode into the list the new read walks.
     void ForgetReads();
 
-    // Across every request of the program: the asynchronous exchanges sent and not yet answered
-    // (nor dropped), and the reads begun, synchronous or not, sent or refused. A caller that
-    // waits for the module to fall quiet after a window opened watches these.
-    static std::size_t OutstandingExchanges();
-    static std::uint64_t ReadsBegun();
-
     // Fills both targets; chosen points to the one the exchange must use.
     void BuildTarget(UTarget& userTarget, CTarget& communityTarget, SnmpTarget*& chosen);
     // Operation 0: bindings of a first read, 1: of a GETNEXT continuation, 2: of a SET.
@@ -108,8 +102,6 @@ public:
     std::string WriteRowIndex();
 
 private:
-    static inline std::uint64_t readsBegun_ = 0;
-
     // The SNMP layer's callback of every asynchronous send; token names the answer context.
     static void DispatchAnswer(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, std::uint64_t token);
 
