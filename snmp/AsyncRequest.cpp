@@ -4,6 +4,7 @@
 #include "snmp/SnmpRequest.h"
 
 #include "snmp/Exception.h"
+#include "snmp/RequestActivity.h"
 #include "snmp/GlobalSession.h"
 #include "snmplib/Pdu.h"
 #include "snmplib/Snmp.h"
@@ -49,9 +50,16 @@ void MvSNMPRequest::AsyncSet(bool& ok, AnswerHandler handler)
     SendAsync(ok, 2, std::move(handler));
 }
 
+std::size_t RequestActivity::OutstandingExchanges()
+{
+    return OutstandingAnswers().size();
+}
+
 void MvSNMPRequest::SendAsync(bool& ok, int operation, AnswerHandler handler)
 {
     ok = true;
+    if (operation == 0)
+        RequestActivity::ReadBegun();
     if (!Active) {
         ok = false;
         return;

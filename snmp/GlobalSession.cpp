@@ -71,6 +71,7 @@ void InitRequestStatics()
     DefaultScope = MvSNMPScope{};
     DefaultSecurity = MvSNMPSecurity{};
     DefaultTimeout = 0;
+    TimeoutCeiling = 0;
 }
 
 void ReleaseRequestStatics()

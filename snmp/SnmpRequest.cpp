@@ -3,6 +3,7 @@
 #include "snmp/Exception.h"
 #include "snmp/GlobalSession.h"
 #include "snmp/IndexCodec.h"
+#include "snmp/RequestActivity.h"
 #include "snmp/TextCodec.h"
 #include "snmp/ValueCodec.h"
 #include "snmplib/Pdu.h"
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <algorithm>
 #include <chrono>
 #include <vector>
 
@@ -104,10 +106,11 @@ void MvSNMPRequest::BuildTarget(UTarget& userTarget, CTarget& communityTarget, S
 
     userTarget = UTarget(address);
     communityTarget = CTarget(address);
+    const int timeout = TimeoutCeiling > 0 ? std::min(Timeout, TimeoutCeiling) : Timeout;
     if (Security.Version == 3) {
         userTarget.set_version(version3);
         userTarget.set_retry(Retries);
-        userTarget.set_timeout(static_cast<unsigned long>(Timeout));
+        userTarget.set_timeout(static_cast<unsigned long>(timeout));
         userTarget.set_security_model(Security.SecurityModel);
         userTarget.set_security_name(Security.SecurityName);
         // Registered again at every exchange: the settings may have changed since.
@@ -117,7 +120,7 @@ void MvSNMPRequest::BuildTarget(UTarget& userTarget, CTarget& communityTarget, S
     } else {
         communityTarget.set_version(static_cast<snmp_version>(Security.Version));
         communityTarget.set_retry(Retries);
-        communityTarget.set_timeout(static_cast<unsigned long>(Timeout));
+        communityTarget.set_timeout(static_cast<unsigned long>(timeout));
         communityTarget.set_readcommunity(Security.ReadCommunity);
         communityTarget.set_writecommunity(Security.WriteCommunity);
         chosen = &communityTarget;
@@ -350,6 +353,8 @@ bool MvSNMPRequest::DecodeRow(const Pdu& pdu)
 bool MvSNMPRequest::SyncGet(bool& ok, bool first)
 {
     ok = true;
+    if (first)
+        RequestActivity::ReadBegun();
     if (!Active) {
         ok = false;
         return false;

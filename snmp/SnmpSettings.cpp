@@ -4,3 +4,4 @@ MvSNMPDevice DefaultDevice;
 MvSNMPScope DefaultScope;
 MvSNMPSecurity DefaultSecurity;
 int DefaultTimeout = 0;
+int TimeoutCeiling = 0;

@@ -37,3 +37,7 @@ extern MvSNMPDevice DefaultDevice;
 extern MvSNMPScope DefaultScope;
 extern MvSNMPSecurity DefaultSecurity;
 extern int DefaultTimeout;   // hundredths of a second
+// The longest any request waits for an answer, whatever time-out it asks for, in hundredths of a
+// second; 0 lets every request wait as long as it asks. Something that drives every window
+// against a switch that does not answer (a test) sets it, so that no read takes half a minute.
+extern int TimeoutCeiling;

@@ -84,7 +84,10 @@ int Run()
         ~EndOfRun() { TerminatedFlag() = false; }
     } endOfRun;
     if (Terminated()) {
-        // Asked to end before the loop ran: the waiting messages are still handled.
+        // Asked to end before the loop ran: the waiting messages are still handled. The request
+        // is withdrawn first, so that the end it queued finds nothing to end: run with no loop
+        // running, it would end every loop of the process before it starts.
+        TerminatedFlag() = false;
         QCoreApplication::processEvents();
         return 0;
     }
@@ -101,8 +104,15 @@ void Terminate()
 {
     TerminatedFlag() = true;
     // Queued, so the messages already waiting are handled first. exit, not quit: quit would
-    // first ask every window to close.
-    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    // first ask every window to close. Only while the request stands: once its run has
+    // returned there is nothing left to end.
+    QMetaObject::invokeMethod(
+        qApp,
+        [] {
+            if (TerminatedFlag())
+                QCoreApplication::exit(0);
+        },
+        Qt::QueuedConnection);
 }
 
 bool Terminated()

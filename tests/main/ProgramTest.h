@@ -8,6 +8,7 @@
 #include "snmp/SnmpError.h"
 #include "snmplib/Snmp.h"
 #include "support/FormTest.h"
+#include "ui/Application.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -84,6 +85,10 @@ public:
     }
     ~StartedMainWindow()
     {
+        // A window that asked the program to end (no parameters) ends the run the program
+        // would have made, as the program does, so the request does not outlive the test.
+        if (ui::Terminated())
+            ui::Run();
         delete MainForm;
         MainForm = nullptr;
         FreeProgramModules();

@@ -16,6 +16,7 @@
 #include <QThread>
 
 #include <chrono>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -109,7 +110,15 @@ protected:
         delete sim_;
         sim_ = nullptr;
     }
-    void TearDown() override { sim_->Control("reset"); }
+    // The agent serves the whole suite: what a test wrote is put back, so that the next test
+    // reads the data file's values whatever ran before it.
+    void TearDown() override
+    {
+        sim_->Control("reset");
+        EXPECT_FALSE(WritableLines().empty());
+        for (const std::string& line : WritableLines())
+            EXPECT_EQ(sim_->Control("data " + line), "ok") << line;
+    }
 
     static SimSwitch& Sim() { return *sim_; }
 
@@ -140,6 +149,20 @@ protected:
     }
 
 private:
+    // The lines of tables.dat that set the writable scalars and the RowStatus table's row.
+    static const std::vector<std::string>& WritableLines()
+    {
+        static const std::vector<std::string> lines = [] {
+            std::vector<std::string> found;
+            std::ifstream in(SimSwitch::DataFile("tables.dat"));
+            for (std::string line; std::getline(in, line);)
+                if (line.starts_with("1.3.6.1.3.4242.6.") || line.starts_with("1.3.6.1.3.4242.7.1."))
+                    found.push_back(line);
+            return found;
+        }();
+        return lines;
+    }
+
     static inline SimSwitch* sim_ = nullptr;
 };
 

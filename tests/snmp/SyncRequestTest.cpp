@@ -373,4 +373,28 @@ TEST_F(SyncRequestTest, TimeOutIsAResult)
     EXPECT_EQ(Reports()[0].Message, "(SNMPClass) SNMP request timed out!");
 }
 
+TEST_F(SyncRequestTest, TimeoutCeilingShortensEveryWait)
+{
+    // A request that asks for six tries of six seconds waits at most the ceiling per try.
+    Sim().Control("silence on");
+    const VarDescriptor scalars[] = {{"1.3.6.1.3.4242.6.1", "Number", integer, readwrite, nullptr}, {}};
+    auto request = Request(MvSNMPVarList(scalars, SVT_SV, 0));
+    request->Timeout = 600;
+    request->Retries = 5;
+    TimeoutCeiling = 10;
+    struct Restore {
+        ~Restore() { TimeoutCeiling = 0; }
+    } restore;
+    bool ok = true;
+    QElapsedTimer clock;
+    clock.start();
+    request->SyncGet(ok, true);
+    EXPECT_FALSE(ok);
+    EXPECT_GE(clock.elapsed(), 300);
+    EXPECT_LT(clock.elapsed(), 10000);
+    ASSERT_EQ(Reports().size(), 1u);
+    EXPECT_EQ(Reports()[0].Code, -405);
+    EXPECT_EQ(request->Timeout, 600); // the request keeps what it asks for
+}
+
 } // namespace

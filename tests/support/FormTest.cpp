@@ -1,5 +1,6 @@
 #include "FormTest.h"
 
+#include "ui/Application.h"
 #include "ui/Beep.h"
 #include "ui/Guard.h"
 #include "ui/Handling.h"
@@ -44,6 +45,8 @@ void FormTest::TearDown()
     ui::SetBeepHandler({});
     ui::SetMessageBoxHandler(previousHandler_);
     EXPECT_TRUE(answers_.empty()) << answers_.size() << " queued answers were not asked for";
+    // A request to end the program belongs to a run; left standing it would end the next one.
+    EXPECT_FALSE(ui::Terminated()) << "the program was asked to end and no run took the request";
 }
 
 std::vector<std::string> FormTest::MessageBoxTexts() const

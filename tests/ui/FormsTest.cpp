@@ -189,10 +189,36 @@ TEST_F(Forms, MainWindowClientAreaAndEndOfProgram)
     EXPECT_EQ(status->parentWidget(), main.centralWidget());
     EXPECT_EQ(status->geometry(), QRect(0, 118, 768, 20));
 
-    // Closing it asks the message loop to end.
-    main.Show();
-    main.Close();
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
-    EXPECT_EQ(QCoreApplication::exec(), 0);
-    EXPECT_TRUE(ui::Terminated());
+    // Closing it asks the message loop to end; the request belongs to that run and is gone
+    // when it returns, so nothing ends a later loop. The watchdog is an object of this test:
+    // a timer left running would end whatever loop runs when it fires.
+    bool askedToEnd = false;
+    QTimer::singleShot(0, &main, [&] {
+        main.Close();
+        askedToEnd = ui::Terminated();
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(5000);
+    EXPECT_EQ(ui::Run(), 0);
+    EXPECT_TRUE(askedToEnd);
+    EXPECT_FALSE(ui::Terminated());
+}
+
+// The program asked to end before its loop runs (no parameters): that run returns at once, and
+// a window shown modally afterwards still runs its own loop until it closes.
+TEST_F(Forms, AnEndAskedBeforeTheRunEndsThatRunOnly)
+{
+    ui::Terminate();
+    EXPECT_EQ(ui::Run(), 0);
+    EXPECT_FALSE(ui::Terminated());
+    TLayerForm form;
+    bool ranInside = false;
+    const int result = RunModal(&form, [&] {
+        ranInside = true;
+        form.Close();
+    });
+    EXPECT_TRUE(ranInside);
+    EXPECT_EQ(result, ui::mrCancel);
 }
