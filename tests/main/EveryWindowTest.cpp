@@ -7,8 +7,10 @@
 // One case per condition and top-level menu group, each with one simulated switch.
 #include "HandlerFamiliesFixture.h"
 #include "main/MenuTree.h"
+#include "snmp/DeviceState.h"
 #include "snmp/RequestActivity.h"
 #include "snmp/SnmpSettings.h"
+#include "ui/ListView.h"
 #include "ui/Memo.h"
 #include "ui/StatusBar.h"
 
@@ -40,10 +42,12 @@ const struct {
     {Condition::Garbled, "Garbled"},
 };
 
-// Whether no window can read anything: the user must be told.
+// Whether no window can read anything (a switch that is not there, does not answer, or answers
+// nothing a window can decode): the user must be told.
 bool NothingReadable(Condition condition)
 {
-    return condition == Condition::IdentificationRaised || condition == Condition::Silent;
+    return condition == Condition::IdentificationRaised || condition == Condition::Silent ||
+           condition == Condition::Garbled;
 }
 
 const MenuTreeRow* RowNamed(const std::string& name)
@@ -171,6 +175,17 @@ protected:
         if (condition == Condition::Silent)
             sim_->Control("silence on");
         window_ = StartOn(*sim_);
+        // The condition holds as start-up found it.
+        switch (condition) {
+        case Condition::Silent: ASSERT_TRUE(ModelNameText.empty()); break;
+        case Condition::UnknownModel: ASSERT_TRUE(ModelNameText.empty()) << ModelNameText; break;
+        case Condition::FirmwareSI: ASSERT_EQ(FirmwareModeText, "SI"); break;
+        case Condition::Stacked:
+            ASSERT_NE(UnitListViewRef, nullptr);
+            ASSERT_EQ(UnitListViewRef->Count(), 2);
+            break;
+        default: ASSERT_EQ(ModelNameText, "Sorvane-" + model); break;
+        }
         // Short time-outs for every request, also those that ask for long ones, so that each
         // read of a silent switch ends soon.
         if (condition == Condition::Silent)
