@@ -6,18 +6,16 @@
 // hang or leave the sanitizers a report, and a window whose reads found no switch says so.
 // One case per condition and top-level menu group, each with one simulated switch.
 #include "HandlerFamiliesFixture.h"
-#include "simdata/GarbledData.h"
-#include "simdata/MenuSimData.h"
-
-#include "catalogue/Catalogue.h"
 #include "main/MenuTree.h"
-#include "snmp/SnmpRequest.h"
+#include "snmp/DeviceState.h"
+#include "snmp/RequestActivity.h"
+#include "snmp/SnmpSettings.h"
+#include "ui/ListView.h"
 #include "ui/Memo.h"
 #include "ui/StatusBar.h"
 
 #include <QAbstractButton>
 #include <QTest>
-#include <QTemporaryDir>
 
 #include <chrono>
 #include <map>
@@ -44,18 +42,24 @@ const struct {
     {Condition::Garbled, "Garbled"},
 };
 
-// Whether no window can read anything: the user must be told.
+// Whether no window can read anything (a switch that is not there, does not answer, or answers
+// nothing a window can decode): the user must be told.
 bool NothingReadable(Condition condition)
 {
-    return condition == Condition::IdentificationRaised || condition == Condition::Silent;
+    return condition == Condition::IdentificationRaised || condition == Condition::Silent ||
+           condition == Condition::Garbled;
 }
 
 const MenuTreeRow* RowNamed(const std::string& name)
 {
-    for (const MenuTreeRow& row : MenuTree())
-        if (name == row.Name)
-            return &row;
-    return nullptr;
+    static const std::map<std::string, const MenuTreeRow*> rows = [] {
+        std::map<std::string, const MenuTreeRow*> named;
+        for (const MenuTreeRow& row : MenuTree())
+            named.emplace(row.Name, &row);
+        return named;
+    }();
+    const auto found = rows.find(name);
+    return found == rows.end() ? nullptr : found->second;
 }
 
 // The item on the menu bar an item lies under.
@@ -67,20 +71,6 @@ std::string TopOf(const MenuTreeRow& row)
     return at->Name;
 }
 
-// The items of the menu bar with bound items under them (or bound themselves), in menu order.
-std::vector<std::string> MenuGroups()
-{
-    std::vector<std::string> groups;
-    for (const MenuTreeRow& row : MenuTree()) {
-        if (*row.OnClick == '\0')
-            continue;
-        const std::string top = TopOf(row);
-        if (std::find(groups.begin(), groups.end(), top) == groups.end())
-            groups.push_back(top);
-    }
-    return groups;
-}
-
 // The menu items that open something of this module: the external tools and the help file are
 // other programs.
 bool OpensAWindowOfItsOwn(const MenuTreeRow& item)
@@ -89,12 +79,68 @@ bool OpensAWindowOfItsOwn(const MenuTreeRow& item)
     return row != nullptr && row->Family != HandlerFamily::ExternalTool && row->Family != HandlerFamily::Help;
 }
 
+// The groups whose windows take much longer than the others', and in how many parts their
+// items are worked, so that the cases run evenly in parallel.
+const std::map<std::string, int> PartsOfGroup{{"Layer2", 2}};
+
+// An item of the menu bar as a case names it: the letters and digits of its caption.
+std::string GroupName(const std::string& group)
+{
+    std::string name;
+    for (const char* c = RowNamed(group)->Caption; *c != '\0'; ++c)
+        if (std::isalnum(static_cast<unsigned char>(*c)))
+            name.push_back(*c);
+    return name;
+}
+
+// One case's items: a part of the bound items under one item of the menu bar, in menu order.
+struct Slice {
+    std::string group; // the item of the menu bar
+    int part = 0;
+    int parts = 1;
+    std::vector<const MenuTreeRow*> items;
+};
+
+// Every case's items, the menu bar's items with bound items under them (or bound themselves)
+// in menu order.
+const std::vector<Slice>& Slices()
+{
+    static const std::vector<Slice> slices = [] {
+        std::vector<std::string> groups;
+        std::map<std::string, std::vector<const MenuTreeRow*>> items;
+        for (const MenuTreeRow& row : MenuTree()) {
+            if (*row.OnClick == '\0')
+                continue;
+            const std::string top = TopOf(row);
+            if (items.count(top) == 0)
+                groups.push_back(top);
+            if (OpensAWindowOfItsOwn(row))
+                items[top].push_back(&row);
+            else
+                items[top]; // a group of other programs' items only still has its case
+        }
+        std::vector<Slice> all;
+        for (const std::string& group : groups) {
+            const auto parts = PartsOfGroup.find(GroupName(group));
+            const int count = parts == PartsOfGroup.end() ? 1 : parts->second;
+            const std::vector<const MenuTreeRow*>& mine = items[group];
+            for (int part = 0; part < count; ++part) {
+                const auto from = mine.begin() + static_cast<std::ptrdiff_t>(mine.size() * part / count);
+                const auto to = mine.begin() + static_cast<std::ptrdiff_t>(mine.size() * (part + 1) / count);
+                all.push_back({group, part, count, {from, to}});
+            }
+        }
+        return all;
+    }();
+    return slices;
+}
+
 std::string Stripped(const QString& caption)
 {
     return QString(caption).remove('&').trimmed().toStdString();
 }
 
-using Case = std::tuple<int, int>; // condition, menu group
+using Case = std::tuple<int, int>; // condition, slice
 
 class EveryWindow : public HandlerTest, public testing::WithParamInterface<Case> {
 protected:
@@ -102,6 +148,7 @@ protected:
     {
         window_.reset();
         sim_.reset();
+        TimeoutCeiling = 0;
         HandlerTest::TearDown();
     }
 
@@ -115,12 +162,10 @@ protected:
         static const std::map<Condition, std::string> models{
             {Condition::Ka, "Ka"}, {Condition::Kc, "Kc"}, {Condition::Kd, "Kd"}};
         const std::string model = models.count(condition) ? models.at(condition) : "Kb";
-        InitCatalogue();
-        const SimDataGenerator data = menusimdata::MenuSimData(model);
-        const std::string path = dir_.path().toStdString() + "/menu.dat";
-        SimSwitchOptions options{model, {"--data", condition == Condition::Garbled ? WriteGarbledFile(data, path)
-                                                                                   : data.WriteFile(path)}};
-        FreeCatalogue();
+        // The build writes each model's generated data, and the garbled data, once.
+        const std::string data = std::string(SORVANE_MENU_DATA_DIR) +
+                                 (condition == Condition::Garbled ? "/garbled-" : "/menu-") + model + ".dat";
+        SimSwitchOptions options{model, {"--data", data}};
         const std::map<Condition, const char*> more{{Condition::UnknownModel, "identify-other-series.dat"},
                                                     {Condition::FirmwareSI, "identify-firmware-SI.dat"},
                                                     {Condition::Stacked, "stack-two.dat"}};
@@ -130,9 +175,21 @@ protected:
         if (condition == Condition::Silent)
             sim_->Control("silence on");
         window_ = StartOn(*sim_);
-        // Short time-outs for the windows' requests, so that a silent switch answers soon.
+        // The condition holds as start-up found it.
+        switch (condition) {
+        case Condition::Silent: ASSERT_TRUE(ModelNameText.empty()); break;
+        case Condition::UnknownModel: ASSERT_TRUE(ModelNameText.empty()) << ModelNameText; break;
+        case Condition::FirmwareSI: ASSERT_EQ(FirmwareModeText, "SI"); break;
+        case Condition::Stacked:
+            ASSERT_NE(UnitListViewRef, nullptr);
+            ASSERT_EQ(UnitListViewRef->Count(), 2);
+            break;
+        default: ASSERT_EQ(ModelNameText, "Sorvane-" + model); break;
+        }
+        // Short time-outs for every request, also those that ask for long ones, so that each
+        // read of a silent switch ends soon.
         if (condition == Condition::Silent)
-            DefaultTimeout = 10;
+            TimeoutCeiling = 10;
     }
 
     // What the window shows in its status lines and log memos.
@@ -159,8 +216,9 @@ protected:
     }
 
     // One window being worked: it reads, then is closed as a user closes it, its Close button
-    // first and Escape when that does not close it. The steps run from a poll and never wait
-    // inside it: a close asked for inside a handler takes effect once the handler has returned.
+    // first, Escape when it has none or that does not close it. The steps run from a poll and
+    // never wait inside it: a close asked for inside a handler takes effect once the handler has
+    // returned.
     struct Worked {
         QPointer<ui::Form> form;
         enum { Reading, Closing, Escaped, Done } step = Reading;
@@ -188,7 +246,7 @@ protected:
                 ++windows;
                 Worked w;
                 w.form = shown;
-                w.reads = MvSNMPRequest::ReadsBegun();
+                w.reads = RequestActivity::ReadsBegun();
                 w.boxes = MessageBoxes().size();
                 working.push_back(w);
             }
@@ -204,21 +262,25 @@ protected:
                 if (QApplication::activeModalWidget() != w.form.data())
                     continue;
                 if (w.step == Worked::Reading) {
-                    if (MvSNMPRequest::OutstandingExchanges() != 0)
+                    if (RequestActivity::OutstandingExchanges() != 0)
                         w.quietSince = now;
                     const bool quiet = now - w.quietSince > std::chrono::milliseconds(150);
                     if (!quiet && now - w.since < std::chrono::seconds(30))
                         continue;
                     EXPECT_TRUE(quiet) << "its reads never end";
-                    if (NothingReadable(condition) && MvSNMPRequest::ReadsBegun() != w.reads) {
+                    if (NothingReadable(condition) && RequestActivity::ReadsBegun() != w.reads) {
                         // Boxes shown while the handler made the window count as the window's.
                         EXPECT_TRUE(!WhatItSays(w.form).empty() || MessageBoxes().size() != boxesBefore)
                             << w.form->Caption() << ": nothing could be read and the window says nothing";
                     }
-                    w.step = Worked::Closing;
                     w.since = now;
-                    if (QAbstractButton* close = CloseButton(w.form))
+                    if (QAbstractButton* close = CloseButton(w.form)) {
+                        w.step = Worked::Closing;
                         Click(close);
+                    } else {
+                        w.step = Worked::Escaped;
+                        QTest::keyClick(w.form.data(), Qt::Key_Escape);
+                    }
                 } else if (w.step == Worked::Closing && now - w.since > std::chrono::seconds(8)) {
                     w.step = Worked::Escaped;
                     w.since = now;
@@ -253,22 +315,19 @@ protected:
         }
     }
 
-    QTemporaryDir dir_;
     std::unique_ptr<SimSwitch> sim_;
     std::unique_ptr<StartedMainWindow> window_;
 };
 
 TEST_P(EveryWindow, OpensReadsAndCloses)
 {
-    const auto [conditionIndex, groupIndex] = GetParam();
+    const auto [conditionIndex, sliceIndex] = GetParam();
     const Condition condition = Conditions[conditionIndex].condition;
-    const std::string group = MenuGroups().at(static_cast<std::size_t>(groupIndex));
     Start(condition);
     ASSERT_NE(MainForm, nullptr);
     int exercised = 0;
-    for (const MenuTreeRow& item : MenuTree()) {
-        if (*item.OnClick == '\0' || TopOf(item) != group || !OpensAWindowOfItsOwn(item))
-            continue;
+    for (const MenuTreeRow* row : Slices().at(static_cast<std::size_t>(sliceIndex)).items) {
+        const MenuTreeRow& item = *row;
         QAction* action = MainForm->Menu().Item(item.Name);
         ASSERT_NE(action, nullptr) << item.Name;
         if (!EnabledWhenShown(action))
@@ -282,18 +341,17 @@ TEST_P(EveryWindow, OpensReadsAndCloses)
 
 std::string CaseName(const testing::TestParamInfo<Case>& info)
 {
-    const auto [condition, group] = info.param;
-    std::string caption = RowNamed(MenuGroups().at(static_cast<std::size_t>(group)))->Caption;
-    std::string name = Conditions[condition].name + std::string("_");
-    for (char c : caption)
-        if (std::isalnum(static_cast<unsigned char>(c)))
-            name.push_back(c);
+    const auto [condition, slice] = info.param;
+    const Slice& items = Slices().at(static_cast<std::size_t>(slice));
+    std::string name = Conditions[condition].name + std::string("_") + GroupName(items.group);
+    if (items.parts > 1)
+        name += "_" + std::to_string(items.part + 1) + "of" + std::to_string(items.parts);
     return name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Conditions, EveryWindow,
                          testing::Combine(testing::Range(0, static_cast<int>(std::size(Conditions))),
-                                          testing::Range(0, static_cast<int>(MenuGroups().size()))),
+                                          testing::Range(0, static_cast<int>(Slices().size()))),
                          CaseName);
 
 } // namespace
