@@ -252,12 +252,16 @@ TEST_F(ACLCounterWindows, StopDuringTheWaitThenTheReadAndRefresh)
         WaitIdle(w);
         ClickRow(w.ListView1, 0);
         Choose(w.StateCBX, "disabled");
-        sim->Control("delay 400");
-        QTimer::singleShot(100, [&] { Click(w.StopButton); });
+        // The answer is held for 3 s: without Stop the wait lasts until the request's two
+        // attempts of 1 s have timed out. Stop, clicked after 0.1 s, ends it well before.
+        // Then the switch answers at once again.
+        sim->Control("delay 3000");
+        QTimer::singleShot(100, &w, [&] { Click(w.StopButton); });
         QElapsedTimer clock;
         clock.start();
         Click(w.SetButton);
-        EXPECT_LT(clock.elapsed(), 400);
+        EXPECT_LT(clock.elapsed(), 2000);
+        sim->Control("delay 0");
         EXPECT_EQ(w.Request->Request.Active, 1) << "the read after the wait went out";
         ASSERT_TRUE(WaitFor([&] { return Idle(w) && w.ListView1->Count() == 3; }, 10000));
         EXPECT_NE(StatusLine(&w).find("Get: Ok!"), std::string::npos) << StatusLine(&w);
@@ -283,7 +287,7 @@ TEST_F(ACLCounterWindows, CloseDuringTheWaitClosesAfterTheHandler)
         WaitIdle(w);
         ClickRow(w.ListView1, 0);
         sim->Control("delay 300");
-        QTimer::singleShot(100, [&] {
+        QTimer::singleShot(100, &w, [&] {
             Click(w.CloseButton);
             openAfterClose = w.isVisible() && w.Request != nullptr;
         });

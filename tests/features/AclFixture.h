@@ -76,6 +76,18 @@ protected:
         return *window;
     }
 
+    // One window at a time: the one shown before is closed first. A profile window reads its
+    // table synchronously, so its list is complete when it is shown.
+    template <class Window>
+    Window& Show()
+    {
+        delete shown_.data();
+        Window& w = Open<Window>();
+        shown_ = &w;
+        EXPECT_TRUE(Idle(w));
+        return w;
+    }
+
     // The window's read has ended and its request is idle.
     template <class Window>
     static bool Idle(const Window& w)
@@ -144,6 +156,7 @@ protected:
 
 private:
     QPointer<QWidget> window_;
+    QPointer<QWidget> shown_;
     MvSNMPDevice savedDevice_;
     MvSNMPSecurity savedSecurity_;
 };

@@ -18,7 +18,6 @@
 #include "ui/Edit.h"
 
 #include <QApplication>
-#include <QPointer>
 
 #include <algorithm>
 #include <functional>
@@ -38,17 +37,6 @@ constexpr int DisabledOption = 1;
 
 class AclProfileTypedFields : public AclWindowTest {
 protected:
-    // One window at a time: the one shown before is closed first. Every read of a profile
-    // window is synchronous.
-    template <class Window>
-    Window& Show()
-    {
-        delete shown_.data();
-        Window& w = Open<Window>();
-        shown_ = &w;
-        return w;
-    }
-
     static void ChooseIndex(ui::ComboBox* combo, int index)
     {
         combo->SetItemIndex(index);
@@ -67,9 +55,6 @@ protected:
     {
         return [fill](AclProfileTypedFields& test) { return fill(test.Show<Window>()); };
     }
-
-private:
-    QPointer<QWidget> shown_;
 };
 
 } // namespace

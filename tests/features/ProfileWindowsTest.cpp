@@ -18,7 +18,6 @@
 #include "ui/MessageLoop.h"
 
 #include <QApplication>
-#include <QPointer>
 
 #include <functional>
 
@@ -69,18 +68,6 @@ Parts PartsOf(TEgressIPv4ProfileForm& w) { return {&w, w.ListView1, w.edtProfile
 
 class ProfileWindows : public AclWindowTest {
 protected:
-    // One window at a time: the one shown before is closed first.
-    template <class Window>
-    Window& Show()
-    {
-        delete shown_.data();
-        Window& w = Open<Window>();
-        shown_ = &w;
-        // Every read is synchronous: the list is there when the window is.
-        EXPECT_TRUE(Idle(w));
-        return w;
-    }
-
     // A step of a table case on one window class, run on the window shown.
     using Step = std::function<void(QWidget*)>;
     template <class Window>
@@ -93,9 +80,6 @@ protected:
     {
         return [](ProfileWindows& test) { return PartsOf(test.Show<Window>()); };
     }
-
-private:
-    QPointer<QWidget> shown_;
 };
 
 // --- what Add writes

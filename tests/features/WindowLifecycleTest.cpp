@@ -423,7 +423,7 @@ TEST_F(WindowLifecycleTest, StopDuringTheWaitThenTheRead)
     ASSERT_TRUE(WaitFor([&] { return Idle(); }));
     w.List->SetItemIndex(0);
     w.StatusCombo->SetItemIndex(0);
-    QTimer::singleShot(50, [&] { w.Stop(*w.Request); });
+    QTimer::singleShot(50, &w, [&] { w.Stop(*w.Request); });
     w.SetAndWait(*w.Request);
     EXPECT_EQ(w.Request->Request.Active, 1);
     EXPECT_EQ(w.DataComplete, 0);
@@ -446,7 +446,7 @@ TEST_F(WindowLifecycleTest, CloseDuringTheWaitClosesAfterTheHandler)
     bool openAfterClose = false;
     bool waitReturned = false;
     ui::RunGuarded([&] { // the Set button's click
-        QTimer::singleShot(50, [&] {
+        QTimer::singleShot(50, &w, [&] {
             w.Close();
             openAfterClose = alive && w.isVisible();
         });
