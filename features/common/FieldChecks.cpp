@@ -46,3 +46,10 @@ bool CheckIPv4Field(ui::Edit* edit, const std::string& field, QWidget* owner)
 {
     return ParseIPv4Text(edit->Text()) || Refuse(edit, field + ": Please input a valid IP address.", owner);
 }
+
+bool CheckMACField(ui::Edit* edit, const std::string& field, QWidget* owner)
+{
+    const std::string text = edit->Text();
+    const bool hex = text.size() == 12 && text.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
+    return hex || Refuse(edit, field + ": Please input a valid MAC address.", owner);
+}

@@ -24,3 +24,5 @@ std::optional<std::array<unsigned char, 4>> ParseIPv4Text(const std::string& tex
 // edit), owned by owner, gives the edit the focus and answers false; the text stays as typed.
 bool CheckNumberField(ui::Edit* edit, const std::string& field, long long min, long long max, QWidget* owner);
 bool CheckIPv4Field(ui::Edit* edit, const std::string& field, QWidget* owner);
+// Twelve hexadecimal digits, no separators.
+bool CheckMACField(ui::Edit* edit, const std::string& field, QWidget* owner);

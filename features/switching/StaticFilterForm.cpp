@@ -1,6 +1,5 @@
 #include "features/switching/StaticFilterForm.h"
 
-#include "features/acl/TextChecks.h"
 #include "features/common/FieldChecks.h"
 
 #include "catalogue/CatalogueIndex.h"
@@ -100,12 +99,8 @@ void TStaticFilterForm::ReadTable(bool whenIdle)
 
 bool TStaticFilterForm::CheckKeys()
 {
-    if (!CheckNumberField(c_.VlanEdit, "VLAN ID", 1, MaxVlanId, this))
-        return false;
-    if (CheckMACAddressText(c_.MacEdit->Text(), this))
-        return true;
-    c_.MacEdit->SetFocus();
-    return false;
+    return CheckNumberField(c_.VlanEdit, "VLAN ID", 1, MaxVlanId, this) &&
+           CheckMACField(c_.MacEdit, "MAC Address", this);
 }
 
 void TStaticFilterForm::DeleteClick(QObject*)

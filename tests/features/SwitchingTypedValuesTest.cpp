@@ -27,6 +27,8 @@
 #include "features/switching/IGMPSnoopingProxyUpstreamInterfaceForm.h"
 #include "features/switching/MLDSnoopingProxyUpstreamInterfaceForm.h"
 #include "features/switching/MSTPVLANUnitForm.h"
+#include "features/switching/MulticastFilterInformationForm.h"
+#include "features/switching/UnicastFilterInformationForm.h"
 #include "features/switching/PPOEEditForm.h"
 #include "features/switching/PPOEForm.h"
 #include "features/switching/STP_Info.h"
@@ -512,6 +514,53 @@ WindowCase NlbMulticastAdd()
               NlbMulticast + ".4.10.3.191.10.0.0.170=4", "Please input VLAN ID and MAC Address."}}};
 }
 
+// The static filter windows: Add of an entry with its two keys, a VLAN ID and a MAC address of
+// twelve hexadecimal digits.
+const std::string UnicastFilter = "1.3.6.1.2.1.17.7.1.3.1.1";
+const std::string MulticastFilter = "1.3.6.1.2.1.17.7.1.3.2.1";
+
+WindowCase UnicastFilterAdd()
+{
+    using W = TUnicastFilterInformationForm;
+    auto vlan = Counter(20);
+    return {"UnicastFilterAdd", "switching.dat", Make<W>(),
+            WriteIn<W>([vlan](W& w, const Type& type) {
+                ASSERT_TRUE(User::WaitFor([&] { return Quiet(w.Request.get()) && w.LV_dot1qStaticUnicastEntry->Count() >= 2; }));
+                User::ClickRow(w.LV_dot1qStaticUnicastEntry, -1);
+                w.ED_UnicastVID->SetText(vlan());
+                w.UnicastAddress->SetText("0A0B0C0D0E0F");
+                User::TickPorts(w.Ports, {4});
+                type();
+                User::Click(w.ADDBtn);
+                WaitQuiet(w.Request.get());
+            }),
+            {{"VLAN ID", EditOf(&W::ED_UnicastVID), {"", "0", "4095"}, "4094",
+              UnicastFilter + ".4.4094.10.11.12.13.14.15.0=3", "Please input VLAN ID and MAC Address."},
+             {"MAC Address", EditOf(&W::UnicastAddress), {"", "0A0B0C0D0E", "0A0B0C0D0E0F00"},
+              "00AABBCCDDEE", UnicastFilter + ".4.27.0.170.187.204.221.238.0=3", "Please input VLAN ID and MAC Address."}}};
+}
+
+WindowCase MulticastFilterAdd()
+{
+    using W = TMulticastFilterInformationForm;
+    auto vlan = Counter(30);
+    return {"MulticastFilterAdd", "switching.dat", Make<W>(),
+            WriteIn<W>([vlan](W& w, const Type& type) {
+                ASSERT_TRUE(User::WaitFor([&] { return Quiet(w.Request.get()) && w.LV_dot1qStaticMulticastEntry->Count() >= 1; }));
+                User::ClickRow(w.LV_dot1qStaticMulticastEntry, -1);
+                w.ED_MulticastVID->SetText(vlan());
+                w.ED_MACAddress->SetText("01005E7F0001");
+                User::TickPorts(w.Ports, {1});
+                type();
+                User::Click(w.AddBtn);
+                WaitQuiet(w.Request.get());
+            }),
+            {{"VLAN ID", EditOf(&W::ED_MulticastVID), {"", "0", "4095"}, "4094",
+              MulticastFilter + ".5.4094.1.0.94.127.0.1.0=3"},
+             {"MAC Address", EditOf(&W::ED_MACAddress), {"", "01005E7F00", "01005E7F0001FF"}, "01005E7F0002",
+              MulticastFilter + ".5.37.1.0.94.127.0.2.0=3"}}};
+}
+
 // The multicast VLAN windows: Add of a VLAN (IGMP with its name; MLD with a remap priority when
 // one is typed).
 WindowCase IGMPMulticastVlanAdd()
@@ -554,7 +603,7 @@ std::vector<WindowCase> Cases()
             VoiceVlanSettings(),   RspanAdd(),         StaticVlanAdd(),        PrivateVlanAdd(),
             SecondaryVlanAdd(),    ProtocolVlanGroupAdd(), PortTrunkAdd(),     SubRingAdd(),
             MstpPortEdit(),        StaticGroupAdd(),   NlbMulticastAdd(),      IGMPMulticastVlanAdd(),
-            MLDMulticastVlanAdd()};
+            MLDMulticastVlanAdd(), UnicastFilterAdd(), MulticastFilterAdd()};
 }
 
 class SwitchingTypedValues : public SpanningTreeWindowTest, public ::testing::WithParamInterface<WindowCase> {
