@@ -198,15 +198,17 @@ void MvEditConstraint::OnEditExit(QObject* sender)
 void MvEditConstraint::Refuse(EditConstraintRule& rule, const std::vector<std::string>& messages)
 {
     const QPointer<ui::Edit> edit = rule.Control;
-    const std::string lastGood = rule.LastGood;
+    const std::string field = rule.Field;
     Refocusing() = edit;
     if (edit)
         edit->RefuseExit();
-    for (const std::string& message : messages)
-        ui::MessageBox(Owner, message);
+    for (std::size_t k = 0; k < messages.size(); ++k) {
+        // Some messages come with a leading blank of their own.
+        const char* gap = !messages[k].empty() && messages[k][0] == ' ' ? ":" : ": ";
+        ui::MessageBox(Owner, k == 0 && !field.empty() ? field + gap + messages[k] : messages[k]);
+    }
     if (!edit)
         return;
-    edit->SetText(lastGood);
     // Queued: the focus is still on its way to the next control while the exit check runs.
     QTimer::singleShot(0, edit, [edit] {
         edit->SetFocus();

@@ -1,8 +1,10 @@
 #pragma once
 // The input rules of one window's edits. While the user types, the key filter drops what the
 // rule's type refuses (with a beep) and may move the focus on; when the edit loses the focus,
-// the exit check tests the whole text and, on failure, shows a message, puts back the edit's last
-// accepted text and takes the focus back; a button pressed to leave the edit then does not click.
+// the exit check tests the whole text and, on failure, shows a message that names the field,
+// leaves the refused text in the edit and takes the focus back; a button pressed to leave the edit
+// then does not click. Putting the last accepted text back instead would let the next click write
+// a value the user did not type just now.
 // Rule texts are read by ParseEditRule (EditRule.h).
 //
 // The rules take the edits' change and exit events; an edit's own handlers are kept and called
@@ -39,7 +41,8 @@ struct EditCheck : std::function<bool(QWidget* control)> {
 struct EditConstraintRule : EditRuleFormat {
     QPointer<ui::Edit> Control;   // not owned
     EditCheck Check;              // used with "Z"; none for rules attached without one
-    std::string LastGood;         // put back after a failed check; empty at first
+    std::string LastGood;         // put back when the edit's own exit handler vetoes; empty at first
+    std::string Field;            // the caption the messages name ("<Field>: <message>"); empty: none
     ui::NotifyEvent SavedOnChange; // the edit's own handlers before the rule was attached
     ui::NotifyEvent SavedOnExit;
 };
@@ -81,7 +84,7 @@ public:
 
 private:
     void PostNextControl();
-    // A failed exit check: the messages, the last accepted text back, the focus back.
+    // A failed exit check: the messages, the focus back; the text stays as typed.
     void Refuse(EditConstraintRule& rule, const std::vector<std::string>& messages);
 
     std::vector<std::unique_ptr<EditConstraintRule>> rules_;

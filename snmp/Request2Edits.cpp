@@ -188,6 +188,7 @@ void MvSNMPRequest2Edits::BindEditsPart(int item, int offset, std::int32_t synta
     edits.resize(count);
     // A malformed rule raises here, before any edit or binding changes.
     Constraint.AttachCompound(rule, edits);
+    NameRules(item, edits);
 
     ControlBinding binding;
     binding.ItemIndex = item;
@@ -198,12 +199,20 @@ void MvSNMPRequest2Edits::BindEditsPart(int item, int offset, std::int32_t synta
     AddBinding(std::move(binding), false);
 }
 
+void MvSNMPRequest2Edits::NameRules(int item, const std::vector<ui::Edit*>& edits)
+{
+    for (ui::Edit* edit : edits)
+        if (EditConstraintRule* rule = Constraint.FindRule(edit))
+            rule->Field = Request.VarList.Item(item).caption;
+}
+
 void MvSNMPRequest2Edits::BindEditWithCheck(int item, const std::string& rule, ui::Edit* edit, EditCheck check)
 {
     CheckItemIndex(item);
     if (edit == nullptr)
         RaiseFrameworkError(MvCode::NotEnoughControls);
     Constraint.Attach(rule, edit, std::move(check));
+    NameRules(item, {edit});
     ControlBinding binding;
     binding.ItemIndex = item;
     binding.PartSyntax = Request.VarList.Item(item).syntax;

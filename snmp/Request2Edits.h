@@ -138,6 +138,8 @@ public:
 
 private:
     void AddBinding(ControlBinding binding, bool needsOptions);
+    // The edits' input rules name the item's caption in their messages.
+    void NameRules(int item, const std::vector<ui::Edit*>& edits);
     void CheckItemIndex(int item) const;
     // The driver's change handler of bound combo boxes, radio groups and check boxes.
     void ControlChanged(QObject* sender);

@@ -65,6 +65,9 @@ void TStaticFilterForm::FormCreate(QObject*)
         Request->AttachListView(c_.List, true);
         Request->BindEdits(VlanItem, "%i{n1x4094}", c_.VlanEdit);
         Request->BindEdits(MacItem, "%h", c_.MacEdit);
+        // The keys' messages name the captions beside the edits, not the table's columns.
+        Request->Constraint.FindRule(c_.VlanEdit)->Field = "VLAN ID";
+        Request->Constraint.FindRule(c_.MacEdit)->Field = "MAC Address";
         Request->BindControlList(PortsItem, PortBitIndexText(), Ports->PortBoxes);
         Request->BindComboBox(StatusItem, c_.StatusCombo);
         Attach(*Request, false);

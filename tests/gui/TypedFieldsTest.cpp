@@ -35,6 +35,8 @@ enum class Window { Editor, TableEdit, TableAdd };
 
 constexpr const char* NumberHint = "Please input a number between -2147483648 and 2147483647.";
 constexpr const char* AddressHint = "Please input a valid IP address.";
+// The address rows' own input rule refuses as the focus leaves them.
+constexpr const char* AddressRule = "Please input a valid IP.";
 constexpr const char* DateHint = "Please input a valid date and time.";
 constexpr const char* EmptyRows = "Some items are empty!";
 
@@ -57,16 +59,19 @@ protected:
         ui::Edit* edit = EditOf(rows, c.row);
         if (c.optional)
             ui::SetTag(edit, 99);
-        Retype(rows, c.row, c.typed);
+        // The row ticked first, then the text typed: leaving the edit is the press on Set.
         if (c.window != Window::TableAdd || c.row != 0)
             Click(BoxOf(rows, c.row));
+        Retype(rows, c.row, c.typed);
         Click(EnclosingSNMPPanel(edit)->Buttons->SetCheckedButton);
         if (c.message.empty())
             return;
+        QApplication::processEvents();
         EXPECT_TRUE(window->isVisible()) << "the window stays open";
         EXPECT_EQ(edit->Text(), c.typed) << "the text stays as typed";
-        if (c.message != EmptyRows)
+        if (c.message != EmptyRows) {
             EXPECT_EQ(QApplication::focusWidget(), edit) << "the focus goes to the row";
+        }
         window->Close();
     }
 
@@ -128,6 +133,7 @@ TEST_F(TypedFields, RefusedTextsSendNothingAndNameTheFieldWellFormedOnesGoOutExa
         {"number with a letter", Window::Editor, 0, "4x", false, "Number: " + std::string(NumberHint), {}},
         {"number", Window::Editor, 0, "42", false, "", {{number + "42"}}},
         {"emptied optional address", Window::Editor, 1, "", true, "Address: " + std::string(AddressHint), {}},
+        {"address field above 255", Window::Editor, 1, "10.0.0.300", false, "Address: " + std::string(AddressRule), {}},
         {"address", Window::Editor, 1, "10.0.0.44", false, "", {{address + "10.0.0.44"}}},
         {"emptied optional date", Window::Editor, 2, "", true, "Date: " + std::string(DateHint), {}},
         {"date that does not exist", Window::Editor, 2, "2007-13-45,25:61:61.0", false,
@@ -139,6 +145,8 @@ TEST_F(TypedFields, RefusedTextsSendNothingAndNameTheFieldWellFormedOnesGoOutExa
         // The Edit dialog of a table window.
         {"edited number above its syntax", Window::TableEdit, 2, "99999999999", false,
          "Number: " + std::string(NumberHint), {}},
+        {"edited address field above 255", Window::TableEdit, 3, "300.0.0.1", false,
+         "Address: " + std::string(AddressRule), {}},
         {"edited date in February", Window::TableEdit, 1, "2023-2-29,0:0:0.0", false, "Date: " + std::string(DateHint),
          {}},
         {"edited address", Window::TableEdit, 3, "10.0.0.33", false, "", {{"1.3.6.1.3.4242.10.1.4.3=10.0.0.33"}}},
@@ -163,6 +171,38 @@ TEST_F(TypedFields, RefusedTextsSendNothingAndNameTheFieldWellFormedOnesGoOutExa
             EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{c.message});
         }
     }
+}
+
+// The address row's input rule refuses a text as the focus leaves it (here to the row's box): the
+// text stays as typed, so the Set that follows cannot write the value read before; the message
+// names the row each time.
+TEST_F(TypedFields, ARefusalOnLeavingTheEditKeepsTheTextAndTheNextSetSendsNothing)
+{
+    TConfigForm form;
+    MvSNMPRequest2Edits* edits = NewRequest(&form, TypedScalars);
+    TSNMPEditorPanel* panel = form.MakeEditor(edits);
+    RunModal(&form, [&] {
+        TEditsPanel* rows = panel->EditsPanel;
+        ASSERT_TRUE(WaitFor([&] { return EditOf(rows, 1)->Text() == "192.168.0.1" && !edits->Busy; }));
+        TakeJournal();
+        ClearMessageBoxes();
+        Retype(rows, 1, "10.0.0.300");
+        Click(BoxOf(rows, 1));
+        QApplication::processEvents();
+        EXPECT_EQ(EditOf(rows, 1)->Text(), "10.0.0.300");
+        EXPECT_EQ(QApplication::focusWidget(), EditOf(rows, 1));
+        Click(panel->Buttons->SetCheckedButton);
+        QApplication::processEvents();
+        EXPECT_EQ(MessageBoxTexts(), (std::vector<std::string>(2, "Address: Please input a valid IP.")));
+        EXPECT_EQ(EditOf(rows, 1)->Text(), "10.0.0.300");
+        EXPECT_TRUE(TakeJournal().empty());
+
+        // Corrected, the same Set writes what is typed now.
+        Retype(rows, 1, "10.0.0.45");
+        Click(panel->Buttons->SetCheckedButton);
+        EXPECT_EQ(TakeJournal(), (Journal{{std::string(AddressOid) + ".0=10.0.0.45"}}));
+        form.Close();
+    });
 }
 
 } // namespace
