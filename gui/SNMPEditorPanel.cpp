@@ -131,6 +131,8 @@ void TSNMPEditorPanel::SetCheckedClick(QObject* sender)
                 request->Request.Active = 1;
             written = request->Set(false, false);
         }
+    } catch (const EInputRefused&) {
+        // Its edit's rule has told the user already.
     } catch (const EBadValue& refusal) {
         // Nothing was sent: the user hears which field holds what cannot be written.
         ShowRefusal(refusal);

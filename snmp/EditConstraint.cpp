@@ -106,8 +106,10 @@ EditConstraintRule* MvEditConstraint::FindRule(const QObject* control)
 
 void MvEditConstraint::RememberText(const QObject* control)
 {
-    if (EditConstraintRule* rule = FindRule(control); rule != nullptr && rule->Control)
+    if (EditConstraintRule* rule = FindRule(control); rule != nullptr && rule->Control) {
         rule->LastGood = rule->Control->Text();
+        rule->Refused = false;
+    }
 }
 
 void MvEditConstraint::PostNextControl()
@@ -159,28 +161,18 @@ void MvEditConstraint::OnEditExit(QObject* sender)
         return;
     if (Refocusing() && Refocusing() != edit)
         return;
+    if (const auto refused = Verdict(*rule)) {
+        if (EditConstraintRule* still = FindRule(edit))
+            Refuse(*still, *refused);
+        return;
+    }
+    rule = FindRule(edit); // a check function may have rebound the edit
+    if (rule == nullptr)
+        return;
+    rule->Refused = false;
     const std::string text = edit->Text();
-    if (IsPlaceholder(text))
+    if (IsPlaceholder(text) || text.empty())
         return;
-    if (text.empty()) {
-        if (rule->LengthFlags & LengthNotEmpty)
-            Refuse(*rule, {CommonMessage(CommonMsg::EmptyValue)});
-        return;
-    }
-    if (rule->CustomCheck && rule->Check) {
-        const EditCheck check = rule->Check; // the check may rebind the edit
-        if (!check(edit)) {
-            if (EditConstraintRule* still = FindRule(edit))
-                Refuse(*still, {});
-            return;
-        }
-    } else {
-        const EditTextVerdict verdict = CheckEditText(*rule, text);
-        if (!verdict.Passed) {
-            Refuse(*rule, verdict.Messages);
-            return;
-        }
-    }
     if (rule->SavedOnExit) {
         ui::Fire(rule->SavedOnExit, sender);
         rule = FindRule(edit);
@@ -195,23 +187,67 @@ void MvEditConstraint::OnEditExit(QObject* sender)
         rule->LastGood = edit->Text();
 }
 
+std::optional<std::vector<std::string>> MvEditConstraint::Verdict(EditConstraintRule& rule)
+{
+    ui::Edit* edit = rule.Control;
+    const std::string text = edit->Text();
+    if (IsPlaceholder(text))
+        return std::nullopt;
+    if (text.empty()) {
+        if (rule.LengthFlags & LengthNotEmpty)
+            return std::vector<std::string>{CommonMessage(CommonMsg::EmptyValue)};
+        return std::nullopt;
+    }
+    if (rule.CustomCheck && rule.Check) {
+        const EditCheck check = rule.Check; // the check may rebind the edit
+        const ui::FieldNaming naming(rule.Field);
+        if (check(edit))
+            return std::nullopt;
+        // A function that refuses without a word would leave the user in an edit that keeps
+        // taking the focus back, not knowing why.
+        if (naming.Shown() == 0)
+            return std::vector<std::string>{MessageOfCode(MvCode::BadPartValue)};
+        return std::vector<std::string>{}; // the function has spoken, naming the field
+    }
+    EditTextVerdict verdict = CheckEditText(rule, text);
+    if (!verdict.Passed)
+        return std::move(verdict.Messages);
+    return std::nullopt;
+}
+
+bool MvEditConstraint::RecheckRefused(const QObject* control)
+{
+    EditConstraintRule* rule = FindRule(control);
+    if (rule == nullptr || !rule->Refused || !rule->Control)
+        return true;
+    const QPointer<ui::Edit> edit = rule->Control;
+    if (const auto refused = Verdict(*rule)) {
+        if (EditConstraintRule* still = FindRule(edit))
+            Refuse(*still, *refused);
+        return false;
+    }
+    if (EditConstraintRule* still = FindRule(edit))
+        still->Refused = false;
+    return true;
+}
+
 void MvEditConstraint::Refuse(EditConstraintRule& rule, const std::vector<std::string>& messages)
 {
+    rule.Refused = true;
     const QPointer<ui::Edit> edit = rule.Control;
     const std::string field = rule.Field;
     Refocusing() = edit;
     if (edit)
         edit->RefuseExit();
-    for (std::size_t k = 0; k < messages.size(); ++k) {
-        // Some messages come with a leading blank of their own.
-        const char* gap = !messages[k].empty() && messages[k][0] == ' ' ? ":" : ": ";
-        ui::MessageBox(Owner, k == 0 && !field.empty() ? field + gap + messages[k] : messages[k]);
-    }
+    for (std::size_t k = 0; k < messages.size(); ++k)
+        ui::MessageBox(Owner, k == 0 ? ui::FieldNaming::Named(field, messages[k]) : messages[k]);
     if (!edit)
         return;
     // Queued: the focus is still on its way to the next control while the exit check runs.
+    // The refused text comes back selected, so what is typed next replaces it.
     QTimer::singleShot(0, edit, [edit] {
         edit->SetFocus();
+        edit->selectAll();
         Refocusing() = nullptr;
     });
 }

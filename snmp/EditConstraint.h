@@ -2,9 +2,9 @@
 // The input rules of one window's edits. While the user types, the key filter drops what the
 // rule's type refuses (with a beep) and may move the focus on; when the edit loses the focus,
 // the exit check tests the whole text and, on failure, shows a message that names the field,
-// leaves the refused text in the edit and takes the focus back; a button pressed to leave the edit
-// then does not click. Putting the last accepted text back instead would let the next click write
-// a value the user did not type just now.
+// leaves the refused text in the edit, selected, and takes the focus back; a button pressed to
+// leave the edit then does not click. Putting the last accepted text back instead would let the
+// next click write a value the user did not type just now.
 // Rule texts are read by ParseEditRule (EditRule.h).
 //
 // The rules take the edits' change and exit events; an edit's own handlers are kept and called
@@ -19,6 +19,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,7 @@ struct EditConstraintRule : EditRuleFormat {
     EditCheck Check;              // used with "Z"; none for rules attached without one
     std::string LastGood;         // put back when the edit's own exit handler vetoes; empty at first
     std::string Field;            // the caption the messages name ("<Field>: <message>"); empty: none
+    bool Refused = false;         // the exit check refused the text, and no text has passed since
     ui::NotifyEvent SavedOnChange; // the edit's own handlers before the rule was attached
     ui::NotifyEvent SavedOnExit;
 };
@@ -77,6 +79,10 @@ public:
     // value read from the switch.
     void RememberText(const QObject* control);
 
+    // Before a write: false, with the messages shown anew, when the control's text was refused
+    // on leaving the edit and still does not pass (a write started without the focus leaving it).
+    bool RecheckRefused(const QObject* control);
+
     // The key filter, the edit's change handler.
     void OnEditChange(QObject* sender);
     // The exit check, the edit's exit handler.
@@ -86,6 +92,8 @@ private:
     void PostNextControl();
     // A failed exit check: the messages, the focus back; the text stays as typed.
     void Refuse(EditConstraintRule& rule, const std::vector<std::string>& messages);
+    // The exit check's verdict on the edit's text: empty when it passes.
+    std::optional<std::vector<std::string>> Verdict(EditConstraintRule& rule);
 
     std::vector<std::unique_ptr<EditConstraintRule>> rules_;
 };

@@ -3,6 +3,8 @@
 // and the other failures of the framework's own raise Exception with the message text and the
 // negative code as its help context; failed SNMP exchanges are results, never exceptions.
 
+#include "ui/Guard.h"
+
 #include <cstdint>
 #include <exception>
 #include <string>
@@ -43,4 +45,11 @@ public:
 private:
     int item_;
     std::int32_t syntax_;
+};
+
+// A text its edit's input rule refused, kept as typed and told to the user again as a write
+// starts: the bad-value error, already shown.
+class EInputRefused : public EBadValue, public ui::AlreadyTold {
+public:
+    using EBadValue::EBadValue;
 };

@@ -1,5 +1,6 @@
 #include "snmp/Request2Edits.h"
 
+#include "snmp/Exception.h"
 #include "snmp/OptionList.h"
 #include "snmp/PortList.h"
 #include "snmp/SnmpError.h"
@@ -410,6 +411,15 @@ void MvSNMPRequest2Edits::RowReceived()
 void MvSNMPRequest2Edits::CollectValues()
 {
     MvSNMPVarList& list = Request.VarList;
+    // A text refused as the focus left its edit is still in it; a write started without the
+    // focus leaving (by code, by a shortcut) tells the user again and sends nothing.
+    for (const ControlBinding& binding : Bindings) {
+        if (!list.IsSettable(binding.ItemIndex))
+            continue;
+        for (const QPointer<QWidget>& control : binding.Controls)
+            if (control && !Constraint.RecheckRefused(control))
+                throw EInputRefused(MessageOfCode(MvCode::BadPartValue), binding.ItemIndex, binding.PartSyntax);
+    }
     valuesBeforeCollect_.clear();
     for (int i = 0; i < list.Count(); ++i) {
         valuesBeforeCollect_.push_back(list.Item(i).value);

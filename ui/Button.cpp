@@ -63,6 +63,13 @@ void Button::keyPressEvent(QKeyEvent* event)
     QPushButton::keyPressEvent(event);
 }
 
+bool Button::OnlyCloses() const
+{
+    QString caption = text();
+    caption.remove(QLatin1Char('&'));
+    return modalResult_ == mrCancel || caption == QLatin1String("Close") || caption == QLatin1String("Cancel");
+}
+
 void Button::DropPress()
 {
     dropPress_ = true;

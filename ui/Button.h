@@ -1,7 +1,9 @@
 #pragma once
 // Push buttons. A click (by a user or by Click in code) sets the form's modal result when the
 // button has one, then runs the click event. Enter in an edit does not press a button. A press
-// whose focus change an edit refused (Edit::RefuseExit) does not click.
+// whose focus change an edit refused (Edit::RefuseExit) does not click. A button that only closes
+// its window (Close, Cancel) takes the focus from an edit without the edit's exit check, so a
+// refused text never holds its window open.
 
 #include "ui/Events.h"
 #include "ui/Loadable.h"
@@ -33,6 +35,9 @@ public:
     // The mouse press that is giving the button the focus is not taken (Edit::RefuseExit). A
     // focus that came by the keyboard brings no press: the mark ends with the current event.
     void DropPress();
+
+    // A Close or Cancel button, or one whose modal result is mrCancel.
+    bool OnlyCloses() const;
 
     // Reads the dynamic property ModalResult of the form layout.
     void Loaded() override;

@@ -135,6 +135,8 @@ void Edit::focusOutEvent(QFocusEvent* event)
     exitRefused_ = false;
     // The focus has already moved: to the button a press is about to reach, when it is one.
     const QPointer<QWidget> taker = QApplication::focusWidget();
+    if (auto* button = qobject_cast<Button*>(taker.data()); button && button->OnlyCloses())
+        return;
     const QPointer<Edit> self = this;
     RunGuarded([this] { Fire(OnExit, static_cast<QObject*>(this)); });
     if (self && exitRefused_) {

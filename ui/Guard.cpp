@@ -34,6 +34,8 @@ bool RunGuardedOutsideHandling(const std::function<void()>& f)
 
 void ShowException(const std::exception& e)
 {
+    if (dynamic_cast<const AlreadyTold*>(&e) != nullptr)
+        return;
     ShowException(std::string(e.what()));
 }
 

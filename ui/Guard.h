@@ -10,6 +10,12 @@
 
 namespace ui {
 
+// Mixed into an exception whose message the user has already been shown where it arose (a
+// refused input): ShowException shows nothing more for it.
+struct AlreadyTold {
+    virtual ~AlreadyTold() = default;
+};
+
 // Runs f as the handling of a user's action (ui/Handling.h: a Close asked for inside it waits
 // until it has returned); an exception that escapes it is shown with ShowException. Returns
 // false then.
@@ -18,7 +24,7 @@ bool RunGuarded(const std::function<void()>& f);
 bool RunGuardedOutsideHandling(const std::function<void()>& f);
 
 // The message box of an escaped exception: its text, with a full stop added when the text does
-// not already end in punctuation.
+// not already end in punctuation. Nothing for an exception that is AlreadyTold.
 void ShowException(const std::exception& e);
 void ShowException(const std::string& message);
 

@@ -57,12 +57,40 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
     return previous;
 }
 
+namespace {
+
+FieldNaming*& CurrentNaming()
+{
+    static FieldNaming* current = nullptr;
+    return current;
+}
+
+} // namespace
+
+FieldNaming::FieldNaming(std::string field) : field_(std::move(field)), outer_(CurrentNaming())
+{
+    CurrentNaming() = this;
+}
+
+FieldNaming::~FieldNaming() { CurrentNaming() = outer_; }
+
+std::string FieldNaming::Named(const std::string& field, const std::string& text)
+{
+    if (field.empty())
+        return text;
+    return field + (!text.empty() && text[0] == ' ' ? ":" : ": ") + text;
+}
+
 int MessageBox(QWidget* owner, const std::string& text, MessageButtons buttons, MessageIcon icon,
                const std::string& caption)
 {
     MessageBoxCall call;
     call.Owner = owner;
     call.Text = text;
+    if (FieldNaming* naming = CurrentNaming()) {
+        ++naming->shown_;
+        call.Text = FieldNaming::Named(naming->field_, text);
+    }
     call.Caption = caption.empty() ? ApplicationTitle() : caption;
     call.Buttons = buttons;
     call.Icon = icon;

@@ -36,6 +36,29 @@ int MessageBox(QWidget* owner, const std::string& text, MessageButtons buttons =
 // The simple message dialog: the text and an OK button, captioned with the application title.
 void ShowMessage(QWidget* owner, const std::string& text);
 
+// While one lives, every message box shown names a field first: "<field>: <text>". For checks
+// that speak for themselves without knowing which field they check. Scopes do not nest: the
+// innermost one names.
+class FieldNaming {
+public:
+    explicit FieldNaming(std::string field);
+    ~FieldNaming();
+    FieldNaming(const FieldNaming&) = delete;
+    FieldNaming& operator=(const FieldNaming&) = delete;
+
+    // The message boxes shown since the scope began.
+    int Shown() const { return shown_; }
+
+    // "<field>: <text>"; a text that begins with a blank of its own keeps it after the colon.
+    static std::string Named(const std::string& field, const std::string& text);
+
+private:
+    friend int MessageBox(QWidget*, const std::string&, MessageButtons, MessageIcon, const std::string&);
+    std::string field_;
+    int shown_ = 0;
+    FieldNaming* outer_;
+};
+
 // A question with OK and Cancel; true when the answer is OK.
 bool Confirm(QWidget* owner, const std::string& text);
 

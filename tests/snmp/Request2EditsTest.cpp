@@ -6,6 +6,7 @@
 #include "RequestFixture.h"
 #include "support/SnmpTools.h"
 
+#include "snmp/Exception.h"
 #include "snmp/OptionList.h"
 #include "snmp/Request2Edits.h"
 #include "snmp/SnmpError.h"
@@ -172,7 +173,7 @@ TEST_F(BoundForm, ScalarsAreReadEditedWrittenAndReadBack)
     EXPECT_EQ(state->Text(), "disabled");
 }
 
-TEST_F(BoundForm, ARefusedInputFallsBackToTheValueRead)
+TEST_F(BoundForm, ARefusedInputStaysAsTypedNamesItsFieldAndIsNeverSent)
 {
     MvSNMPRequest2Edits& d = Driver(NumberAndState, SVT_SV, 0);
     auto* number = Add<ui::Edit>(10, 10, 80, 24);
@@ -183,19 +184,25 @@ TEST_F(BoundForm, ARefusedInputFallsBackToTheValueRead)
     ASSERT_TRUE(ReadAsync());
     ASSERT_EQ(number->Text(), "5");
 
-    // A text the window puts in is not an accepted one either.
-    number->SetText("77");
     Retype(number, "500");
     PressKey(Qt::Key_Tab);
     Settle();
-    EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{" Please enter a number between 0 and 100!"});
-    EXPECT_EQ(number->Text(), "5");
+    EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{"Number: Please enter a number between 0 and 100!"});
+    EXPECT_EQ(number->Text(), "500") << "the value read is no fallback";
+    EXPECT_TRUE(number->hasFocus());
 
     const int sets = SetCount();
     d.Mode = 0;
+    // Written without the focus leaving the edit: told again, nothing sent.
+    EXPECT_THROW(d.Set(), EInputRefused);
+    EXPECT_EQ(MessageBoxes().size(), 2u);
+    EXPECT_EQ(SetCount(), sets);
+    EXPECT_EQ(AgentValue(NumberOid), "5");
+
+    Retype(number, "50");
     ASSERT_TRUE(d.Set());
     EXPECT_EQ(SetCount(), sets + 1);
-    EXPECT_EQ(AgentValue(NumberOid), "5");
+    EXPECT_EQ(AgentValue(NumberOid), "50");
 }
 
 TEST_F(BoundForm, ATableWalkFillsTheListAndTheSelectedRowDrivesThePortBoxes)
