@@ -199,7 +199,7 @@ TEST_F(DHCPRelayVLANControlWindow, AddCreatesTheServerWithItsRowStatusAlone)
         ClearMessageBoxes();
         TypeInto(w.IPAddressEdit, "abc");
         Click(w.AddButton);
-        EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{"Please input a valid IP."});
+        EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{"IP Address: Please input a valid IP."});
         WaitFor([] { return false; }, 300);
         EXPECT_TRUE(Sets().empty());
 

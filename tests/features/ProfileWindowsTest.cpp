@@ -280,15 +280,17 @@ TEST_F(ProfileWindows, AMacMaskIsCheckedWhenItsEditIsLeft)
         SCOPED_TRACE(refused);
         ClearMessageBoxes();
         w.edtSrcMacMask->SetFocus();
+        w.edtSrcMacMask->SetText("");
         TypeInto(w.edtSrcMacMask, refused);
         w.edtProfileID->SetText("5");
         Click(w.AddBtn);
         ui::ProcessMessages();
-        EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{"Please enter a valid MAC address!"});
-        EXPECT_EQ(w.edtSrcMacMask->Text(), "") << "the text put back";
+        EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{"Source MAC Address Mask: Please enter a valid MAC address!"});
+        EXPECT_EQ(w.edtSrcMacMask->Text(), refused) << "the refused text stays";
         EXPECT_TRUE(Sets().empty());
     }
     ClearMessageBoxes();
+    w.edtSrcMacMask->SetText("");
     TypeInto(w.edtSrcMacMask, "0000FFFFFFFF");
     Click(w.AddBtn);
     ui::ProcessMessages();
@@ -415,7 +417,7 @@ TEST_F(ProfileWindows, PortMasksTakeHexadecimalDigitsAlone)
     TypeInto(w.edtProfileName, "x");
     ui::ProcessMessages();
     EXPECT_EQ(MessageBoxes().size(), 1u);
-    EXPECT_EQ(w.SourcePortEdit->Text(), "1234") << "the text that passed last";
+    EXPECT_EQ(w.SourcePortEdit->Text(), "A") << "the refused text stays, to be corrected";
 }
 
 // --- Delete

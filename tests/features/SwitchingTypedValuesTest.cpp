@@ -110,12 +110,6 @@ std::function<void(ui::Form&, const Type&, const Type&)> WriteIn(std::function<v
     };
 }
 
-void Retype(ui::Edit* edit, const std::string& text)
-{
-    edit->SetText("");
-    User::TypeInto(edit, text);
-}
-
 bool WaitQuiet(const MvSNMPRequest2Controls* request)
 {
     return User::WaitFor([&] { return !WindowLifecycle::Running(request); }, 10000);

@@ -167,7 +167,7 @@ TEST_F(Layer2Rows, VoiceAndMacBasedVlanWindowsSizesAndDoubleClicks)
     });
 }
 
-// A refused key leaves the Add dialog with an empty key, which the Set refuses in turn: nothing is
+// A refused key stays in the Add dialog as typed, and the Set refuses it in turn: nothing is
 // written. A good one creates the row at its instance: the IPv6 address as 16 sub-identifiers.
 TEST_F(Layer2Rows, SubnetVlanAddRefusesBadAddressesAndMasks)
 {
@@ -179,10 +179,10 @@ TEST_F(Layer2Rows, SubnetVlanAddRefusesBadAddressesAndMasks)
         EXPECT_TRUE(InDialog(panel, panel->Buttons->AddButton, [&](TEditsPanel* rows) {
             TypeInto(Editor(rows, 0), "2001:db8::1");
             TypeInto(Editor(rows, 1), "64");
-            EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{ipv6Refused});
-            EXPECT_EQ(EditorText(Editor(rows, 0)), "");
+            EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{"Address: " + ipv6Refused});
+            EXPECT_EQ(EditorText(Editor(rows, 0)), "2001:db8::1");
             ClickSet(rows);
-            EXPECT_EQ(LastMessageBoxText(), "Some items are empty!");
+            EXPECT_EQ(LastMessageBoxText(), "Address: " + ipv6Refused);
             EXPECT_TRUE(sim.TakeSetJournal().empty());
 
             Retype(Editor(rows, 0), "20010db8000000000000000000000001");
@@ -203,7 +203,7 @@ TEST_F(Layer2Rows, SubnetVlanAddRefusesBadAddressesAndMasks)
             TypeInto(Editor(rows, 0), "10.1.0.0");
             TypeInto(Editor(rows, 1), "255.0.255.0");
             TypeInto(Editor(rows, 2), "5");
-            EXPECT_EQ(EditorText(Editor(rows, 1)), "") << "the mask is refused";
+            EXPECT_EQ(EditorText(Editor(rows, 1)), "255.0.255.0") << "the mask is refused, and stays as typed";
             ClickSet(rows);
             EXPECT_TRUE(Editor(rows, 1)->isVisible()) << "the dialog stays open";
         }));
@@ -289,10 +289,11 @@ TEST_F(Layer2Rows, SnoopingControlTablesCheckTheProxyReportingSource)
                 rows->Rows[17].CheckBox->SetChecked(true);
                 Retype(Editor(rows, 17), c.refused);
                 PressKey(Qt::Key_Tab);
-                EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{c.message});
-                EXPECT_EQ(EditorText(Editor(rows, 17)), before) << "the value is given back";
+                EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{"Proxy Reporting Source IP: " + std::string(c.message)});
+                EXPECT_EQ(EditorText(Editor(rows, 17)), c.refused) << "the text stays as typed";
                 ASSERT_TRUE(WaitFor([&] { return Editor(rows, 17)->hasFocus(); }));
-                EXPECT_TRUE(sim.TakeSetJournal().empty());
+                ClickSet(rows);
+                EXPECT_TRUE(sim.TakeSetJournal().empty()) << "the value read before is not written";
                 Retype(Editor(rows, 17), c.accepted);
                 ClickSet(rows);
             });
@@ -366,9 +367,10 @@ TEST_F(Layer2Rows, LldpBasicConfigurationRefusesOutOfRangeIntervals)
             const std::string before = EditorText(Editor(rows, row));
             Retype(Editor(rows, row), text);
             PressKey(Qt::Key_Tab);
-            EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{message});
-            EXPECT_EQ(EditorText(Editor(rows, row)), before);
+            EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{rows->Rows[row].Label->Caption() + ":" + message});
+            EXPECT_EQ(EditorText(Editor(rows, row)), text);
             ASSERT_TRUE(WaitFor([&] { return Editor(rows, row)->hasFocus(); }));
+            Retype(Editor(rows, row), before.c_str());
         }
         EXPECT_TRUE(sim.TakeSetJournal().empty());
     }));
@@ -404,9 +406,13 @@ TEST_F(Layer2Rows, QinQTpidIsPaddedToFourHexadecimalDigits)
             EXPECT_EQ(EditorText(Editor(rows, 3)), "08A8");
             Retype(Editor(rows, 3), "8a8g");
             PressKey(Qt::Key_Tab);
-            EXPECT_EQ(EditorText(Editor(rows, 3)), "08A8") << "refused: the last accepted text comes back";
+            EXPECT_EQ(EditorText(Editor(rows, 3)), "8a8g") << "refused: the text stays as typed";
             ASSERT_TRUE(WaitFor([&] { return Editor(rows, 3)->hasFocus(); }));
-            EXPECT_TRUE(sim.TakeSetJournal().empty());
+            ASSERT_FALSE(MessageBoxTexts().empty());
+            EXPECT_EQ(MessageBoxTexts()[0].rfind(rows->Rows[3].Label->Caption() + ":", 0), 0u) << MessageBoxTexts()[0];
+            ClickSet(rows);
+            EXPECT_TRUE(sim.TakeSetJournal().empty()) << "the text read before is not written in its place";
+            Retype(Editor(rows, 3), "8a8");
             ClickSet(rows);
         }));
         EXPECT_EQ(sim.TakeSetJournal(), (Journal{{"1.3.6.1.4.1.171.12.57.3.1.1.4.1=08A8"}})) << LastMessageBoxText();

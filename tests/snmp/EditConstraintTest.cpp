@@ -11,6 +11,7 @@
 #include "ui/Control.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
+#include "ui/MessageBox.h"
 #include "ui/MessageLoop.h"
 
 #include <QApplication>
@@ -178,6 +179,19 @@ TEST_F(EditRules, ARuleWithAFieldNamesItInItsFirstMessage)
     EXPECT_EQ(shown[0], "VLAN ID: Please enter a number between 1 and 4094!");
     EXPECT_EQ(shown[1], "Server: Please enter a valid IPv6 address whose length is 32 without ':'.");
     EXPECT_EQ(shown[2].find("Server"), std::string::npos) << "the further message stands as it is";
+
+    // A check function's own message names the field too.
+    ClearMessageBoxes();
+    constraint->Attach("%i{Z}", edits[2], [](QWidget* control) {
+        ui::ShowMessage(control->window(), "Not seven.");
+        return false;
+    });
+    constraint->FindRule(edits[2])->Field = "Count";
+    constraint->Detach(edits[1]); // its refused text would hold the focus
+    Focus(edits[2]);
+    Type("7");
+    Tab();
+    EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{"Count: Not seven."});
 }
 
 TEST_F(EditRules, EmptyTextPassesUnlessTheRuleForbidsIt)
@@ -238,7 +252,8 @@ TEST_F(EditRules, CheckFunctionAloneDecidesForRulesWithZ)
     edits[0]->SetText("7");
     Tab();
     EXPECT_EQ(checked, (std::vector<std::string>{"99999999999", "7"}));
-    EXPECT_TRUE(MessageBoxes().empty()); // the function speaks for itself
+    // A function that refuses without a word leaves the framework's bad-value text to be shown.
+    EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{"Bad value of the associated SNMP variable's (partial) data!"});
     EXPECT_EQ(edits[0]->Text(), "7");
     EXPECT_TRUE(edits[0]->hasFocus());
 }
@@ -333,6 +348,29 @@ TEST_F(EditRules, AFailedExitCheckDoesNotCascade)
     Tab();
     EXPECT_EQ(MessageBoxes().size(), 1u);
     EXPECT_TRUE(edits[1]->hasFocus());
+}
+
+// Closing a window is no write: its Close or Cancel button takes the focus without the check, and
+// clicks.
+TEST_F(EditRules, CloseAndCancelButtonsLeaveARefusedTextUnchecked)
+{
+    constraint->Attach("%i{n1x4094l4}", edits[0]);
+    for (const char* caption : {"Close", "Cancel"}) {
+        SCOPED_TRACE(caption);
+        auto* button = new ui::Button(form.get());
+        button->SetCaption(caption);
+        ui::SetBounds(button, 120, 10, 75, 25);
+        int clicks = 0;
+        button->OnClick = [&](QObject*) { ++clicks; };
+        Focus(edits[0]);
+        edits[0]->selectAll();
+        Type("5000");
+        Click(button);
+        Settle();
+        EXPECT_EQ(clicks, 1);
+        EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
+        delete button;
+    }
 }
 
 TEST_F(EditRules, AButtonPressedToLeaveARefusedTextDoesNotClick)
