@@ -218,7 +218,8 @@ std::optional<std::vector<std::string>> MvEditConstraint::Verdict(EditConstraint
 bool MvEditConstraint::RecheckRefused(const QObject* control)
 {
     EditConstraintRule* rule = FindRule(control);
-    if (rule == nullptr || !rule->Refused || !rule->Control)
+    // A disabled edit cannot be corrected: refusing it again would block every write.
+    if (rule == nullptr || !rule->Refused || !rule->Control || !rule->Control->isEnabled())
         return true;
     const QPointer<ui::Edit> edit = rule->Control;
     if (const auto refused = Verdict(*rule)) {

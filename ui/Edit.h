@@ -2,9 +2,9 @@
 // A one-line edit. Its change event fires on every change of the text, a user's typing and a
 // text set by code alike (not when the text set is the one it holds); its exit event when the
 // focus moves from it to another control of the window, except to a button that only closes the
-// window (Button::OnlyCloses). An exit handler that refuses the text
-// (RefuseExit) stops the click of the button whose press took the focus. Its click event fires
-// when a left-button press is released over the edit.
+// window (Button::OnlyCloses). An exit handler that refuses the text (RefuseExit) stops the click
+// of the button whose press took the focus. Its click event fires when a left-button press is
+// released over the edit.
 
 #include "ui/Events.h"
 #include "ui/Loadable.h"

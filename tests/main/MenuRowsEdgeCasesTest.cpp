@@ -194,7 +194,9 @@ TEST_F(MenuRowEdgeCases, SourceIpInterfaceSettingsRefusesABadAddressBeforeAnySet
         for (const Attempt& attempt : attempts) {
             SCOPED_TRACE(std::string(attempt.ipv4) + " " + attempt.ipv6);
             ClearMessageBoxes();
+            std::string field; // the caption of the row typed last
             EXPECT_TRUE(InDialog(panel->Buttons->AddButton, [&](TEditsPanel* dialog) {
+                field = dialog->Rows[static_cast<std::size_t>(attempt.last)].Label->Caption();
                 Choose(dialog->Rows[0].Editor, type);
                 Retype(dialog->Rows[2].Editor, "mgmt");
                 const int first = attempt.last == 3 ? 4 : 3;
@@ -209,7 +211,7 @@ TEST_F(MenuRowEdgeCases, SourceIpInterfaceSettingsRefusesABadAddressBeforeAnySet
             if (attempt.refusal != nullptr) {
                 EXPECT_TRUE(journal.empty()) << "nothing is sent";
                 ASSERT_FALSE(MessageBoxes().empty());
-                EXPECT_EQ(MessageBoxTexts().front(), attempt.refusal);
+                EXPECT_EQ(MessageBoxTexts().front(), field + ": " + attempt.refusal);
             } else {
                 ASSERT_EQ(journal.size(), 1u) << LastMessageBoxText();
                 EXPECT_TRUE(Holds(journal[0], column + "2." + last + "=4")) << "createAndGo";
@@ -241,7 +243,7 @@ TEST_F(MenuRowEdgeCases, Ipv6AddressControlAddsTheRowAtItsThreeKeys)
             }, panel));
             if (std::string(address).find(':') != std::string::npos)
                 EXPECT_EQ(MessageBoxTexts(), std::vector<std::string>{
-                                                 "Please enter a valid IPv6 address whose length is 32 without ':'."});
+                                                 "IPv6 Address: Please enter a valid IPv6 address whose length is 32 without ':'."});
             else
                 EXPECT_TRUE(MessageBoxes().empty()) << LastMessageBoxText();
             ASSERT_TRUE(WaitFor([&] { return !form.CurrentRequest->Busy; }));

@@ -300,8 +300,9 @@ TEST_F(NetAppOamMonitoringRows, ErrorFramePeriodWindowKeepsItsRange)
         // A refused period sends nothing, not the period read before.
         const Journal journal = sim.TakeSetJournal();
         ASSERT_EQ(journal.size(), accepted ? 1u : 0u);
-        if (accepted)
+        if (accepted) {
             EXPECT_TRUE(Contains(journal[0], oid + text)) << testing::PrintToString(journal[0]);
+        }
     }
 }
 
