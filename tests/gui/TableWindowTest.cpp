@@ -260,7 +260,9 @@ TEST_F(TableWindow, AnAddressKeyThatNamesNoRowIsRefusedAndNothingIsSent)
                 EditOf(rows, 0)->SetText(key);
                 ui::SetTag(EditOf(rows, 0), 99);   // past the empty-row check: the key encoder decides
                 Click(buttons->SetCheckedButton);
-                EXPECT_FALSE(MessageBoxes().empty()) << "the refused key is told";
+                ASSERT_FALSE(MessageBoxes().empty()) << "the refused key is told";
+                const std::string field = rows->Rows[0].Label->Caption() + ": ";
+                EXPECT_EQ(MessageBoxTexts().front().rfind(field, 0), 0u) << MessageBoxTexts().front();
                 EXPECT_TRUE(TakeJournal().empty());
                 EXPECT_TRUE(dialog->Modal());
             }
