@@ -14,6 +14,7 @@
 
 namespace {
 
+// The framework's own marker texts (a null value, a value not read): no input to check.
 bool IsPlaceholder(const std::string& text) { return text == "(NOTDONE)" || text == "(NULL)"; }
 
 // Removes the byte at position k of the text and keeps the caret where the user typed.
